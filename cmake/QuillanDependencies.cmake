@@ -1,0 +1,13 @@
+# Every dependency comes from Debian's packages (scripts/setup installs them).
+find_package(PkgConfig REQUIRED)
+find_package(ICU REQUIRED COMPONENTS uc data)
+find_package(CLI11 CONFIG REQUIRED)
+pkg_check_modules(HTTPLIB REQUIRED IMPORTED_TARGET cpp-httplib)
+find_package(SQLite3 REQUIRED)
+find_package(Threads REQUIRED)
+if(QUILLAN_BUILD_TESTS)
+  find_package(GTest REQUIRED)
+endif()
+if(QUILLAN_BUILD_BENCH)
+  find_package(benchmark REQUIRED)
+endif()

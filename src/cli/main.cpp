@@ -1,0 +1,19 @@
+#include <CLI/CLI.hpp>
+
+#include "cli/Commands.h"
+
+int main(int argc, char** argv) {
+  CLI::App app{"Quillan: Chinese given names by stroke-count numerology (the core without a window)",
+               "quillan-cli"};
+  quillan::cli::registerCommands(app);
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    const int code = app.exit(error);
+    return code == 0 ? 0 : quillan::cli::kExitBadInput;
+  }
+  if (app.get_subcommands().empty()) {
+    std::cout << app.help();
+  }
+  return 0;
+}
