@@ -9,8 +9,7 @@ int CharRecord::strokeCount() const { return common::textToInt(strokes); }
 
 CharRecord parseEntry(std::string_view entry) {
   CharRecord record;
-  std::string* fields[] = {&record.simplified, &record.traditional, &record.pinyin, &record.strokes,
-                           &record.element};
+  std::string* fields[] = {&record.simplified, &record.traditional, &record.pinyin, &record.strokes, &record.element};
   std::size_t start = 0;
   for (std::string* field : fields) {
     const std::size_t comma = entry.find(',', start);

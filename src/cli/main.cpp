@@ -3,8 +3,7 @@
 #include "cli/Commands.h"
 
 int main(int argc, char** argv) {
-  CLI::App app{"Quillan: Chinese given names by stroke-count numerology (the core without a window)",
-               "quillan-cli"};
+  CLI::App app{"Quillan: Chinese given names by stroke-count numerology (the core without a window)", "quillan-cli"};
   quillan::cli::registerCommands(app);
   try {
     app.parse(argc, argv);

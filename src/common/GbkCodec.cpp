@@ -53,8 +53,8 @@ std::optional<std::string> convert(UConverter* target, UConverter* source, std::
   char* outPos = outBegin;
   const char* inPos = text.data();
   UErrorCode status = U_ZERO_ERROR;
-  ucnv_convertEx(target, source, &outPos, outBegin + out.size(), &inPos, text.data() + text.size(),
-                 nullptr, nullptr, nullptr, nullptr, true, true, &status);
+  ucnv_convertEx(target, source, &outPos, outBegin + out.size(), &inPos, text.data() + text.size(), nullptr, nullptr,
+                 nullptr, nullptr, true, true, &status);
   if (U_FAILURE(status)) {
     return std::nullopt;
   }

@@ -11,7 +11,7 @@ struct Points {
   int tenths;
   std::string_view text;
 };
-constexpr Points kMainPoints[] = {{120, "12"}, {70, " 7"}, {30, "3"}};  // 人格, 地格, 总格
+constexpr Points kMainPoints[] = {{120, "12"}, {70, " 7"}, {30, "3"}};   // 人格, 地格, 总格
 constexpr Points kOuterPoints[] = {{10, "1"}, {10, " 1"}, {8, " 0.8"}};  // 外格
 
 constexpr int kBaseTenths = 550;

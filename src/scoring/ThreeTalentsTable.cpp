@@ -36,8 +36,8 @@ constexpr TalentValues kTable[kElementCount * kElementCount * kElementCount] = {
 }  // namespace
 
 const TalentValues& threeTalentsValues(Element heaven, Element person, Element earth) {
-  const auto index = (static_cast<int>(heaven) * kElementCount + static_cast<int>(person)) * kElementCount +
-                     static_cast<int>(earth);
+  const auto index =
+      (static_cast<int>(heaven) * kElementCount + static_cast<int>(person)) * kElementCount + static_cast<int>(earth);
   return kTable[index];
 }
 

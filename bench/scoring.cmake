@@ -1,0 +1,1 @@
+quillan_bench(bench_scoring SOURCES scoring_bench.cpp DEPS quillan::scoring)
