@@ -94,6 +94,12 @@ void kangxiStrokes(DictionaryRow& row, char32_t original, char32_t traditional, 
     row.kangxiStrokes = radicalFullStrokes(rs.radical) + rs.residual;
     row.strokesSource = std::to_string(rs.radical) + ':' + std::to_string(radicalFullStrokes(rs.radical)) + '+' +
                         std::to_string(rs.residual);
+    // A full-form radical only ever adds strokes; a sum below the character's own count means the
+    // residual was counted on a reduced component (紫 露 政 泰), so the own count stands.
+    if (const int own = totalStrokes(entry, true); own > row.kangxiStrokes) {
+      row.kangxiStrokes = own;
+      row.strokesSource = "own>" + row.strokesSource;
+    }
     return;
   }
   const auto own = unihan.radicalIdeographs.find(rs.radical);
