@@ -92,7 +92,7 @@ TEST(CheckTable, TraditionalForms) {
   expectColumn("traditional", "范范 于于 余余 朴朴 党党 干干 种种 郁郁 后后");
 }
 
-TEST(CheckTable, Pinyin) { expectColumn("pinyin", "明míng 子zǐ 裳cháng 卜bǔ 女nǚ 长cháng 卓zhuó"); }
+TEST(CheckTable, Pinyin) { expectColumn("pinyin", "明míng 子zǐ 裳cháng 卜bǔ 女nǚ 长cháng 卓zhuó 罗luó"); }
 
 TEST(CheckTable, Elements) {
   // by the meaning part of the character
