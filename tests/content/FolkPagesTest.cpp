@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
+#include "common/GbkCodec.h"
 #include "content/Dictionary.h"
 #include "content/PinyinKey.h"
 #include "content/PolyphonesPage.h"
@@ -83,6 +87,39 @@ TEST(SurnamesPage, ValuesComeFromTheDictionary) {
   EXPECT_TRUE(contains(page, "<tr><td><b>李</b></td><td>字库未收</td>"));
   // Common surnames by pinyin: 李 (not in the dictionary) sorts by its text after the readings.
   EXPECT_LT(page.find("<b>王</b>"), page.find("<b>曾</b>"));
+}
+
+Dictionary ourDictionary() {
+  std::ifstream in(std::string(QUILLAN_SOURCE_DIR) + "/data/dictionary/characters.tsv", std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  auto entries = parseDictionaryTsv(text.str());
+  EXPECT_TRUE(entries) << "data/dictionary/characters.tsv is missing or malformed";
+  return Dictionary(entries.value_or(std::vector<DictionaryEntry>{}));
+}
+
+TEST(SurnamesPage, EverySurnameAndReadingIsInOurDictionary) {
+  const auto dictionary = ourDictionary();
+  for (const auto& surname : surnameList()) {
+    const auto characters = *common::decodeUtf8(surname.text);
+    for (std::size_t i = 0; i < characters.size(); ++i) {
+      std::string character;
+      common::appendUtf8(character, characters[i]);
+      const auto* entry = dictionary.find(character);
+      ASSERT_NE(entry, nullptr) << surname.text;
+      if (i < surname.readings.size()) {
+        EXPECT_NE(std::find(entry->readings.begin(), entry->readings.end(), surname.readings[i]), entry->readings.end())
+            << surname.text << " " << surname.readings[i];
+        if (surname.kind != SurnameKind::Compound) {
+          EXPECT_NE(surname.readings[i], entry->pinyin) << surname.text << ": the usual reading needs no entry";
+        }
+      }
+    }
+  }
+  const auto page = surnamesPageHtml(dictionary, surnameList());
+  EXPECT_FALSE(contains(page, "字库未收"));
+  EXPECT_TRUE(contains(page, "<tr><td><b>张</b></td><td>zhāng</td><td>張</td><td>11</td></tr>"));
+  EXPECT_TRUE(contains(page, "<tr><td><b>欧阳</b></td><td>ōu yáng</td><td>歐陽</td><td>15＋17＝32</td></tr>"));
 }
 
 TEST(PolyphonesPage, FirstLevelCharactersWithSeveralReadings) {
