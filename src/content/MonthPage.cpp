@@ -32,13 +32,13 @@ std::string monthLink(int year, int month, std::string_view text) {
 
 std::string navigation(int year, int month, const calendar::Date& today) {
   std::string html = "<p>";
-  for (const auto& part : {monthLink(year - 1, month, "« 上一年"), monthLink(year, month - 1, "‹ 上月")}) {
+  for (const auto& part : {monthLink(year - 1, month, "←上一年"), monthLink(year, month - 1, "←上月")}) {
     if (!part.empty()) {
       html += part + "　";
     }
   }
   html += "<b>" + std::to_string(year) + "年" + std::to_string(month) + "月</b>";
-  for (const auto& part : {monthLink(year, month + 1, "下月 ›"), monthLink(year + 1, month, "下一年 »")}) {
+  for (const auto& part : {monthLink(year, month + 1, "下月→"), monthLink(year + 1, month, "下一年→")}) {
     if (!part.empty()) {
       html += "　" + part;
     }

@@ -27,11 +27,11 @@ std::string yearNavigationHtml(std::string_view file, int year) {
   const auto href = [&](int y) { return std::string(file) + "?year=" + std::to_string(y); };
   std::string html = "<p>";
   if (year > calendar::kFirstDate.year) {
-    html += linkHtml(href(year - 1), "‹ " + std::to_string(year - 1) + "年") + "　";
+    html += linkHtml(href(year - 1), "←" + std::to_string(year - 1) + "年") + "　";
   }
   html += "<b>" + std::to_string(year) + "年</b>";
   if (year < calendar::kLastDate.year) {
-    html += "　" + linkHtml(href(year + 1), std::to_string(year + 1) + "年 ›");
+    html += "　" + linkHtml(href(year + 1), std::to_string(year + 1) + "年→");
   }
   html += "</p>\n";
   return html;

@@ -23,7 +23,7 @@ std::string clockText(const calendar::DateTime& moment);
 // <a href="file?query">text</a>, the text escaped.
 std::string linkHtml(std::string_view href, std::string_view text);
 
-// "‹ 2025年　2026年　2027年 ›": links to the pages of the years around `year` ("file?year=2025"),
+// "←2025年　2026年　2027年→": links to the pages of the years around `year` ("file?year=2025"),
 // within the calendar's years.
 std::string yearNavigationHtml(std::string_view file, int year);
 

@@ -4,11 +4,13 @@
 
 #include "calendar/LunarDate.h"
 #include "calendar/SolarTerm.h"
+#include "common/GbkCodec.h"
 #include "content/Festivals.h"
 #include "content/FestivalsPage.h"
 #include "content/MonthPage.h"
 #include "content/PageParts.h"
 #include "content/SolarTermsPage.h"
+#include "content/ZodiacPage.h"
 
 namespace quillan::content {
 namespace {
@@ -143,6 +145,27 @@ TEST(MonthPage, EdgesOfTheCalendar) {
   EXPECT_FALSE(monthPageHtml(2101, 1, today));
   EXPECT_FALSE(monthPageHtml(2026, 13, today));
   EXPECT_FALSE(monthPageHtml(2026, 0, today));
+}
+
+// The service sends pages in GBK: a character GBK lacks would lose the whole page.
+TEST(GeneratedPages, EncodeInGbk) {
+  std::vector<std::pair<std::string, std::optional<std::string>>> pages;
+  for (const int year : {1901, 1950, 2026, 2100}) {
+    pages.emplace_back("essjqb " + std::to_string(year), solarTermsPageHtml(year));
+    pages.emplace_back("zwzyjrjb " + std::to_string(year), festivalsPageHtml(year));
+  }
+  for (int month = 1; month <= 12; ++month) {
+    pages.emplace_back("wannianli 2026-" + std::to_string(month), monthPageHtml(2026, month, {2026, 5, 17}));
+  }
+  pages.emplace_back("wannianli 1901-1", monthPageHtml(1901, 1, {2026, 5, 17}));
+  pages.emplace_back("wannianli 2100-12", monthPageHtml(2100, 12, {2026, 5, 17}));
+  for (int animal = 1; animal <= 12; ++animal) {
+    pages.emplace_back("shengxiao " + std::to_string(animal), zodiacPageHtml(animal, Article{"标题", {"正文。"}}));
+  }
+  for (const auto& [name, page] : pages) {
+    ASSERT_TRUE(page) << name;
+    EXPECT_TRUE(common::utf8ToGbk(*page)) << name;
+  }
 }
 
 }  // namespace

@@ -117,6 +117,8 @@ TEST(SurnamesPage, EverySurnameAndReadingIsInOurDictionary) {
     }
   }
   const auto page = surnamesPageHtml(dictionary, surnameList());
+  EXPECT_TRUE(common::utf8ToGbk(page));
+  EXPECT_TRUE(common::utf8ToGbk(polyphonesPageHtml(dictionary)));
   EXPECT_FALSE(contains(page, "字库未收"));
   EXPECT_TRUE(contains(page, "<tr><td><b>张</b></td><td>zhāng</td><td>張</td><td>11</td></tr>"));
   EXPECT_TRUE(contains(page, "<tr><td><b>欧阳</b></td><td>ōu yáng</td><td>歐陽</td><td>15＋17＝32</td></tr>"));
