@@ -59,7 +59,7 @@ std::string polyphonesPageHtml(const Dictionary& dictionary) {
   body += "</p>\n";
   for (const auto& [initial, members] : groups) {
     const std::string letter(1, initial ? initial : '#');
-    body += "<h2><a name=\"" + letter + "\"></a>" + letter + "</h2>\n<table>\n";
+    body += "<h2><a name=\"" + letter + "\"></a>" + letter + "</h2>\n<table width=\"100%\">\n";
     for (std::size_t i = 0; i < members.size(); i += kPerRow) {
       body += "<tr>";
       for (std::size_t j = i; j < i + kPerRow; ++j) {
