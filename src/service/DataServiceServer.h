@@ -43,8 +43,8 @@ class DataServiceServer {
   // Serves on a thread of its own; returns once the server accepts connections.
   void start();
 
-  // Ends serving: no new connections, open ones close after their current request. Safe from any
-  // thread and more than once.
+  // Ends serving: no new connections; open ones close after their current request, or when a
+  // request stalls, after the read time-out. Safe from any thread and more than once.
   void stop();
 
   int port() const { return port_; }
