@@ -7,6 +7,7 @@ namespace quillan::cli {
 void addListsCommand(CLI::App& app);
 void addCalendarCommand(CLI::App& app);
 void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
@@ -14,6 +15,7 @@ void registerCommands(CLI::App& app) {
   addListsCommand(app);
   addCalendarCommand(app);
   addCharCommand(app, service);
+  addScoreCommand(app, service);
 }
 
 }  // namespace quillan::cli
