@@ -80,6 +80,46 @@ std::optional<int> yearField(std::string_view query, int fallback) {
   return numberField(query, "year", calendar::kFirstDate.year, calendar::kLastDate.year, fallback);
 }
 
+// A number as the dated addresses write it: decimal digits without a leading zero.
+bool isCanonicalNumber(std::string_view text) {
+  return !text.empty() && text.front() != '0' &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The dated addresses of the calendar pages: "essjqb-2027.htm" and "zwzyjrjb-2027.htm" name a year,
+// "wannianli-2026-5.htm" a month. The page file and the query they stand for ("essjqb.htm",
+// "year=2027"); nullopt for any other file name. A service that hands its pages only the path
+// reaches every year and month this way.
+std::optional<std::pair<std::string_view, std::string>> datedPage(std::string_view file) {
+  if (!file.ends_with(".htm")) {
+    return std::nullopt;
+  }
+  const auto stem = file.substr(0, file.size() - 4);
+  const auto dash = stem.find('-');
+  if (dash == std::string_view::npos) {
+    return std::nullopt;
+  }
+  const auto name = stem.substr(0, dash);
+  const auto numbers = stem.substr(dash + 1);
+  if (name == "essjqb" || name == "zwzyjrjb") {
+    if (!isCanonicalNumber(numbers)) {
+      return std::nullopt;
+    }
+    return std::pair(name == "essjqb" ? std::string_view("essjqb.htm") : std::string_view("zwzyjrjb.htm"),
+                     "year=" + std::string(numbers));
+  }
+  if (name == "wannianli") {
+    const auto second = numbers.find('-');
+    if (second == std::string_view::npos || !isCanonicalNumber(numbers.substr(0, second)) ||
+        !isCanonicalNumber(numbers.substr(second + 1))) {
+      return std::nullopt;
+    }
+    return std::pair(std::string_view("wannianli.htm"), "year=" + std::string(numbers.substr(0, second)) +
+                                                            "&month=" + std::string(numbers.substr(second + 1)));
+  }
+  return std::nullopt;
+}
+
 // "yezs/yezsttd/titles": the title list of a collection, which is no article.
 bool isTitleList(std::string_view pathWithoutExtension) {
   return pathWithoutExtension == "titles" || pathWithoutExtension.ends_with("/titles");
@@ -144,7 +184,13 @@ std::optional<std::string> ContentSite::pageHtml(std::string_view path, std::str
   }
   const calendar::Date today = today_();
   if (path.starts_with(kFolk)) {
-    const auto file = path.substr(kFolk.size());
+    std::string_view file = path.substr(kFolk.size());
+    std::string datedQuery;
+    if (const auto dated = datedPage(file)) {
+      file = dated->first;
+      datedQuery = dated->second;
+      query = datedQuery;
+    }
     if (file == "essjqb.htm") {
       const auto year = yearField(query, today.year);
       return year ? solarTermsPageHtml(*year) : std::nullopt;
@@ -223,6 +269,14 @@ std::vector<std::string> ContentSite::pagePaths() const {
   }
   for (const auto file : kGenerated) {
     paths.push_back(std::string(kFolk) + std::string(file));
+  }
+  for (int year = calendar::kFirstDate.year; year <= calendar::kLastDate.year; ++year) {
+    const auto text = std::to_string(year);
+    paths.push_back(std::string(kFolk) + "essjqb-" + text + ".htm");
+    paths.push_back(std::string(kFolk) + "zwzyjrjb-" + text + ".htm");
+    for (int month = 1; month <= 12; ++month) {
+      paths.push_back(std::string(kFolk) + "wannianli-" + text + "-" + std::to_string(month) + ".htm");
+    }
   }
   std::sort(paths.begin(), paths.end());
   paths.erase(std::unique(paths.begin(), paths.end()), paths.end());

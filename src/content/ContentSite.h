@@ -24,7 +24,10 @@ struct ServedPage {
 //   <section><n>.htm       the article source <section><n>.txt, rendered
 //   mszs/mszs/<name>.htm   the folk source <name>.txt, rendered, or one of the generated pages
 //                          essjqb.htm [?year=], wannianli.htm [?year=&month=], zwzyjrjb.htm [?year=],
-//                          bjx.htm, cydyzb.htm
+//                          bjx.htm, cydyzb.htm; without a query the calendar pages show this year
+//                          (month); their dated addresses essjqb-2027.htm, zwzyjrjb-2027.htm and
+//                          wannianli-2026-5.htm show the same pages as the queries and are what
+//                          their links use, since the data service hands its pages the path alone
 //   shengxiao/<n>.htm      the description shengxiao/<n>.txt with the animal's years
 // Sources are read on each request, so a page shows its file as it is now. Paths are plain
 // segments of letters, digits, "-" and "_", and a file found through a link outside the directory
@@ -44,7 +47,8 @@ class ContentSite {
   // The same page in GBK with "text/html; charset=gbk"; nullopt also when a text cannot be encoded.
   std::optional<ServedPage> servePage(std::string_view path, std::string_view query = {}) const;
 
-  // Every page path the site answers now: the sources found in the directory and the generated pages.
+  // Every page path the site answers now: the sources found in the directory and the generated
+  // pages with every dated address of the calendar's years.
   std::vector<std::string> pagePaths() const;
 
   // The relative paths of the source files (*.txt) under the directory, which are not pages.

@@ -40,7 +40,7 @@ std::optional<std::string> festivalsPageHtml(int year) {
   if (days.empty()) {
     return std::nullopt;
   }
-  std::string body = yearNavigationHtml("zwzyjrjb.htm", year);
+  std::string body = yearNavigationHtml("zwzyjrjb", year);
   body += "<p>传统节日大多按农历过，公历日期每年不同；下表按本程序推算的农历，给出它们在" + std::to_string(year) +
           "年的公历日期。农历腊月的节日可能落在公历年初，也可能落在年底。</p>\n";
   body += "<h2>中国传统节日</h2>\n" + groupTable(FestivalGroup::ChineseTraditional, year, days);

@@ -13,7 +13,7 @@ namespace quillan::content {
 namespace {
 
 std::string monthHref(int year, int month) {
-  return "wannianli.htm?year=" + std::to_string(year) + "&month=" + std::to_string(month);
+  return "wannianli-" + std::to_string(year) + "-" + std::to_string(month) + ".htm";
 }
 
 bool inRange(int year, int month) { return calendar::inCalendarRange(calendar::Date{year, month, 1}); }

@@ -23,8 +23,8 @@ std::string linkHtml(std::string_view href, std::string_view text) {
   return "<a href=\"" + escapeHtml(href) + "\">" + escapeHtml(text) + "</a>";
 }
 
-std::string yearNavigationHtml(std::string_view file, int year) {
-  const auto href = [&](int y) { return std::string(file) + "?year=" + std::to_string(y); };
+std::string yearNavigationHtml(std::string_view name, int year) {
+  const auto href = [&](int y) { return std::string(name) + "-" + std::to_string(y) + ".htm"; };
   std::string html = "<p>";
   if (year > calendar::kFirstDate.year) {
     html += linkHtml(href(year - 1), "←" + std::to_string(year - 1) + "年") + "　";

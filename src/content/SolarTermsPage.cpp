@@ -12,7 +12,7 @@ std::optional<std::string> solarTermsPageHtml(int year) {
   if (!terms) {
     return std::nullopt;
   }
-  std::string body = yearNavigationHtml("essjqb.htm", year);
+  std::string body = yearNavigationHtml("essjqb", year);
   body +=
       "<p>二十四节气是古人观察太阳一年的运行而定下的时令：太阳在黄道上每走十五度，就到一个节气。"
       "它们的公历日期每年只差一两天，农历日期却年年不同。下表是" +

@@ -41,14 +41,14 @@ TEST(SolarTermsPage, Year2026AgreesWithTheCalendar) {
   EXPECT_EQ(rows[2][2], "2026年2月4日");
   EXPECT_EQ(rows[2][3], "04:02");
   EXPECT_EQ(rows[2][4], "星期三");
-  EXPECT_TRUE(contains(*page, "href=\"essjqb.htm?year=2025\""));
-  EXPECT_TRUE(contains(*page, "href=\"essjqb.htm?year=2027\""));
+  EXPECT_TRUE(contains(*page, "href=\"essjqb-2025.htm\""));
+  EXPECT_TRUE(contains(*page, "href=\"essjqb-2027.htm\""));
 }
 
 TEST(SolarTermsPage, LinksStayWithinTheCalendar) {
-  EXPECT_FALSE(contains(*solarTermsPageHtml(1901), "year=1900"));
-  EXPECT_TRUE(contains(*solarTermsPageHtml(1901), "year=1902"));
-  EXPECT_FALSE(contains(*solarTermsPageHtml(2100), "year=2101"));
+  EXPECT_FALSE(contains(*solarTermsPageHtml(1901), "essjqb-1900.htm"));
+  EXPECT_TRUE(contains(*solarTermsPageHtml(1901), "essjqb-1902.htm"));
+  EXPECT_FALSE(contains(*solarTermsPageHtml(2100), "essjqb-2101.htm"));
   EXPECT_FALSE(solarTermsPageHtml(1900));
   EXPECT_FALSE(solarTermsPageHtml(2101));
 }
@@ -103,7 +103,7 @@ TEST(FestivalsPage, ShowsThisYearsDatesAndSaysWhenThereIsNone) {
   EXPECT_TRUE(contains(*page, "<tr><td><b>母亲节</b></td><td>5月第二个星期日</td><td>5月10日（星期日）</td>"));
   EXPECT_TRUE(contains(*festivalsPageHtml(2022), "<td>1月10日（星期一）、12月30日（星期五）</td>"));
   EXPECT_TRUE(contains(*festivalsPageHtml(2023), "<td><b>腊八节</b></td><td>腊月初八</td><td>本年没有</td>"));
-  EXPECT_TRUE(contains(*page, "href=\"zwzyjrjb.htm?year=2027\""));
+  EXPECT_TRUE(contains(*page, "href=\"zwzyjrjb-2027.htm\""));
   EXPECT_FALSE(festivalsPageHtml(1900));
 }
 
@@ -121,9 +121,9 @@ TEST(MonthPage, GridFestivalsTodayAndLinks) {
   EXPECT_TRUE(contains(*page, "<li>2月4日 04:02　立春</li>"));
   EXPECT_TRUE(contains(*page, "<li>2月14日　情人节</li>"));
   EXPECT_TRUE(contains(*page, "农历乙巳年（蛇年）至丙午年（马年）"));
-  EXPECT_TRUE(contains(*page, "href=\"wannianli.htm?year=2026&amp;month=1\""));
-  EXPECT_TRUE(contains(*page, "href=\"wannianli.htm?year=2026&amp;month=3\""));
-  EXPECT_TRUE(contains(*page, "href=\"wannianli.htm?year=2025&amp;month=2\""));
+  EXPECT_TRUE(contains(*page, "href=\"wannianli-2026-1.htm\""));
+  EXPECT_TRUE(contains(*page, "href=\"wannianli-2026-3.htm\""));
+  EXPECT_TRUE(contains(*page, "href=\"wannianli-2025-2.htm\""));
   EXPECT_FALSE(contains(*page, "回到本月"));  // today is in this month
   std::size_t days = 0;
   for (std::size_t at = page->find("<br><span class=\"note\">"); at != std::string::npos;
@@ -137,11 +137,11 @@ TEST(MonthPage, EdgesOfTheCalendar) {
   const calendar::Date today{2026, 5, 17};
   const auto first = monthPageHtml(1901, 1, today);
   ASSERT_TRUE(first);
-  EXPECT_FALSE(contains(*first, "year=1900"));
-  EXPECT_TRUE(contains(*first, "href=\"wannianli.htm?year=2026&amp;month=5\">回到本月"));
+  EXPECT_FALSE(contains(*first, "wannianli-1900-"));
+  EXPECT_TRUE(contains(*first, "href=\"wannianli-2026-5.htm\">回到本月"));
   const auto last = monthPageHtml(2100, 12, today);
   ASSERT_TRUE(last);
-  EXPECT_FALSE(contains(*last, "year=2101"));
+  EXPECT_FALSE(contains(*last, "wannianli-2101-"));
   EXPECT_FALSE(monthPageHtml(2101, 1, today));
   EXPECT_FALSE(monthPageHtml(2026, 13, today));
   EXPECT_FALSE(monthPageHtml(2026, 0, today));

@@ -90,12 +90,24 @@ TEST_F(ContentSiteTest, GeneratedPagesTakeTheYearFromTheClockOrTheQuery) {
     EXPECT_FALSE(s.pageHtml("mszs/mszs/wannianli.htm", query)) << query;
   }
   EXPECT_FALSE(s.pageHtml("mszs/mszs/essjqb.htm", "year=1900"));
+  // The dated addresses the links use name the same pages.
+  EXPECT_EQ(s.pageHtml("mszs/mszs/essjqb-2027.htm"), s.pageHtml("mszs/mszs/essjqb.htm", "year=2027"));
+  EXPECT_EQ(s.pageHtml("mszs/mszs/zwzyjrjb-1901.htm"), s.pageHtml("mszs/mszs/zwzyjrjb.htm", "year=1901"));
+  EXPECT_EQ(s.pageHtml("mszs/mszs/wannianli-2026-2.htm"), s.pageHtml("mszs/mszs/wannianli.htm", "year=2026&month=2"));
+  for (const auto* path :
+       {"mszs/mszs/essjqb-1900.htm", "mszs/mszs/essjqb-02027.htm", "mszs/mszs/essjqb-.htm",
+        "mszs/mszs/essjqb-2027-1.htm", "mszs/mszs/wannianli-2026.htm", "mszs/mszs/wannianli-2026-13.htm",
+        "mszs/mszs/wannianli-2026-05.htm", "mszs/mszs/bjx-2026.htm"}) {
+    EXPECT_FALSE(s.pageHtml(path)) << path;
+  }
   EXPECT_TRUE(contains(*s.pageHtml("mszs/mszs/bjx.htm"), "字库未收"));  // no dictionary given
   EXPECT_TRUE(s.pageHtml("mszs/mszs/cydyzb.htm"));
 }
 
 TEST_F(ContentSiteTest, ListsItsPagesAndSources) {
-  const auto pages = site().pagePaths();
+  auto pages = site().pagePaths();
+  const auto dated = std::erase_if(pages, [](const std::string& page) { return page.find('-') != std::string::npos; });
+  EXPECT_EQ(dated, 200U * 14U);  // essjqb, zwzyjrjb and twelve months for each year 1901-2100
   const std::vector<std::string> expected = {
       "erge/1.htm",         "mszs/mszs/bjx.htm",       "mszs/mszs/cydyzb.htm",   "mszs/mszs/essjqb.htm",
       "mszs/mszs/szj.htm",  "mszs/mszs/wannianli.htm", "mszs/mszs/zwzyjrjb.htm", "shengxiao/1.htm",
