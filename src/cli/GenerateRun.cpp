@@ -5,6 +5,7 @@
 #include "cli/Commands.h"
 #include "cli/RowOutput.h"
 #include "generate/Generate.h"
+#include "generate/RequestCheck.h"
 #include "generate/ResultExport.h"
 
 namespace quillan::cli {
@@ -29,10 +30,14 @@ int exitCodeOf(generate::GenerationStatus status) {
 }  // namespace
 
 int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const chars::CharacterLists& lists,
-                       chars::CharacterLookup& lookup, std::ostream& out, std::ostream& err) {
+                       const LookupProvider& lookup, std::ostream& out, std::ostream& err) {
   const auto converted = requestFromOptions(options, now);
   if (!converted.error.empty()) {
     err << "quillan-cli: " << converted.error << '\n';
+    return kExitBadInput;
+  }
+  if (const auto refusal = generate::refusalOf(converted.request, lists)) {
+    err << generate::kMessageCaption << "：" << *refusal << '\n';
     return kExitBadInput;
   }
 
@@ -44,7 +49,7 @@ int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const
     notices.emplace_back(message);
     err << generate::kMessageCaption << "：" << message << '\n';
   };
-  const auto outcome = generate::runGenerate(converted.request, lists, lookup, sinks);
+  const auto outcome = generate::runGenerate(converted.request, lists, lookup(), sinks);
   if (outcome.status != generate::GenerationStatus::Completed) {
     err << generate::kMessageCaption << "：" << outcome.message << '\n';
     return exitCodeOf(outcome.status);

@@ -44,6 +44,7 @@ std::tm now() {
 
 struct Invocation {
   int exitCode = -1;
+  bool lookupOpened = false;
   std::string out;
   std::string err;
 };
@@ -66,9 +67,15 @@ Invocation invoke(std::vector<std::string> args, chars::CharacterLookup* lookup 
     return result;
   }
   auto own = dictionary();
+  bool opened = false;
+  const LookupProvider provider = [&]() -> chars::CharacterLookup& {
+    opened = true;
+    return lookup ? *lookup : own;
+  };
   std::ostringstream out;
   std::ostringstream err;
-  result.exitCode = runGenerateCommand(options, now(), kLists, lookup ? *lookup : own, out, err);
+  result.exitCode = runGenerateCommand(options, now(), kLists, provider, out, err);
+  result.lookupOpened = opened;
   result.out = out.str();
   result.err = err.str();
   return result;
@@ -162,6 +169,7 @@ TEST(GenerateCommandLine, BadOptionsExitTwoWithAMessage) {
     EXPECT_EQ(result.exitCode, 2) << joined;
     EXPECT_FALSE(result.err.empty()) << joined;
     EXPECT_TRUE(result.out.empty()) << joined;
+    EXPECT_FALSE(result.lookupOpened) << joined;  // no service is started for refused input
   }
   EXPECT_EQ(invoke({"--surname", "li"}).err, "温馨提示：姓氏只能是中文汉字\n");
   EXPECT_EQ(invoke({"--surname", "李", "--generation-char", "2:"}).err, "温馨提示：请输入一个辈份字\n");
