@@ -15,6 +15,9 @@
 // called on that thread. The caller empties its result list before the run and keeps "生成" and
 // "导出" disabled until it returns. High-score and self-chosen runs always make three-character
 // names: the window switches its name length to "三字" for them.
+//
+// The lookup over the data service is evaluate::ServiceCharacterLookup; chars::MemoryCharacterLookup
+// answers from memory. The "导出" button writes the rows with exportResultList (ResultExport.h).
 
 #include "chars/CharacterLists.h"
 #include "chars/CharacterLookup.h"
