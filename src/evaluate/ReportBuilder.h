@@ -1,0 +1,42 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "chars/CharRecord.h"
+#include "evaluate/ReportFields.h"
+
+namespace quillan::evaluate {
+
+// The texts of one of the 81 numbers: columns 2-5 of its row in z81.
+struct NumberTexts {
+  std::string title;
+  std::string luck;
+  std::string hint;
+  std::string detail;
+};
+
+// The texts of a three-talents combination: columns 2-11 of its row in zsancai, in column order
+// (title, luck, detail, basic text and label, success text and label, relations text and label,
+// character text).
+using TalentTexts = std::array<std::string, 10>;
+
+// Everything a report shows, gathered before the templates are filled.
+struct ReportInputs {
+  // In display order; a missing second surname or given-name character is an empty record.
+  chars::CharRecord surname1;
+  chars::CharRecord surname2;
+  chars::CharRecord given1;
+  chars::CharRecord given2;
+  std::array<int, 5> grids{};              // 天格, 人格, 地格, 外格, 总格
+  std::array<NumberTexts, 5> numberTexts;  // same order
+  TalentTexts talentTexts;
+  std::string scoreText;
+};
+
+ReportFields buildReportFields(const ReportInputs& inputs);
+
+// The number whose z81 texts describe a grid: numbers above 81 are reduced by 80 until they fit.
+int numberForTexts(int gridNumber);
+
+}  // namespace quillan::evaluate

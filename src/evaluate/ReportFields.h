@@ -1,0 +1,32 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace quillan::evaluate {
+
+inline constexpr int kReportFieldCount = 61;
+
+// The 61 texts that replace the placeholders "替换1" … "替换61" of the report templates.
+class ReportFields {
+ public:
+  // Field n, 1-based.
+  std::string& operator[](int n) { return fields_.at(static_cast<std::size_t>(n - 1)); }
+  const std::string& operator[](int n) const { return fields_.at(static_cast<std::size_t>(n - 1)); }
+
+  bool operator==(const ReportFields&) const = default;
+
+ private:
+  std::array<std::string, kReportFieldCount> fields_{};
+};
+
+// Replaces every "替换n" with field n, from n = 61 down to 1, so that "替换10" is never read as
+// "替换1" followed by "0".
+std::string fillTemplate(std::string_view templateText, const ReportFields& fields);
+
+// For the text report: "<BR>" in the grid explanations (36-40) and hints (51-54), and "<br />    "
+// in the three-talents explanation (43), become CR LF.
+void convertLineBreaksForText(ReportFields& fields);
+
+}  // namespace quillan::evaluate
