@@ -1,12 +1,17 @@
 #include "cli/Commands.h"
 
+#include "cli/ServiceConnection.h"
+
 namespace quillan::cli {
 
 void addListsCommand(CLI::App& app);
+void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
+  const auto service = addServiceOptions(app);  // --service/--key, for every command that queries
   addListsCommand(app);
+  addCharCommand(app, service);
 }
 
 }  // namespace quillan::cli
