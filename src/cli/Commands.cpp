@@ -6,12 +6,14 @@ namespace quillan::cli {
 
 void addListsCommand(CLI::App& app);
 void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addCalendarCommand(CLI::App& app);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
   const auto service = addServiceOptions(app);  // --service/--key, for every command that queries
   addListsCommand(app);
   addCharCommand(app, service);
+  addCalendarCommand(app);
 }
 
 }  // namespace quillan::cli
