@@ -1,11 +1,14 @@
 #include "app/GenerationPage.h"
 
 #include <QHeaderView>
+#include <QPlainTextEdit>
 
 #include "app/BirthDateBoxes.h"
 #include "app/ChineseInputFilter.h"
 #include "app/ResultListModel.h"
 #include "app/StatusHints.h"
+#include "generate/GenerationMessages.h"
+#include "generate/ResultExport.h"
 #include "ui_GenerationPage.h"
 
 namespace quillan::app {
@@ -37,6 +40,15 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
   for (int column = 0; column < ResultListModel::kColumns; ++column) {
     view->setColumnWidth(column, widths[column]);
   }
+
+  // 编辑框4 holds the export file's header, as the window always has; the export writes it.
+  auto* header = new QPlainTextEdit(this);
+  header->setObjectName(QStringLiteral("编辑框4"));
+  header->setReadOnly(true);
+  QString headerText = QString::fromStdString(generate::exportText({}));
+  headerText.chop(2);  // no line break after the third line
+  header->setPlainText(headerText);
+  header->hide();
 
   new ChineseInputFilter(ui_->编辑框1, tr("姓氏只能是中文汉字"), hooks_);
   new ChineseInputFilter(ui_->编辑框2, tr("名字只能是中文汉字"), hooks_);
@@ -132,6 +144,77 @@ void GenerationPage::registerHints(StatusHints& hints) {
   // The list's viewport receives the pointer, not the view itself.
   hints.add(ui_->超级列表框1->viewport(), tr("双击列表可查看名字详细评分说明"));
   hints.add(ui_->按钮2, hints.defaultText());
+}
+
+generate::GenerationRequest GenerationPage::request() const {
+  using namespace generate;
+  GenerationRequest request;
+  request.surname = ui_->编辑框1->text().toStdString();
+  request.gender = ui_->单选框_男->isChecked() ? chars::Gender::Boy : chars::Gender::Girl;
+  request.nameLength = ui_->组合框_个数->currentIndex() == 1 ? NameLength::Three : NameLength::Two;
+  request.birthday = {ui_->组合框_生日->currentText().toStdString(), ui_->组合框_年->currentText().toStdString(),
+                      ui_->组合框_月->currentText().toStdString(), ui_->组合框_日->currentText().toStdString(),
+                      ui_->组合框_时->currentText().toStdString()};
+  if (ui_->单选框_经典模式->isChecked()) {
+    request.mode = GenerationMode::Classic;
+  } else if (ui_->单选框_高分模式->isChecked()) {
+    request.mode = GenerationMode::HighScore;
+  } else if (ui_->单选框_自选模式->isChecked()) {
+    request.mode = GenerationMode::SelfChosen;
+  } else {
+    request.mode = GenerationMode::Nickname;
+  }
+  request.algorithm = ui_->单选框_普通算法->isChecked() ? Algorithm::Normal : Algorithm::Advanced;
+  // The radios count as they stand, confirmed or not; the panel's "确定" only remembers them.
+  if (ui_->单选框_设2->isChecked()) {
+    request.generationCharOption = GenerationCharOption::Second;
+  } else if (ui_->单选框_设3->isChecked()) {
+    request.generationCharOption = GenerationCharOption::Third;
+  } else {
+    request.generationCharOption = GenerationCharOption::None;
+  }
+  request.secondCharText = ui_->编辑框2->text().toStdString();
+  request.thirdCharText = ui_->编辑框3->text().toStdString();
+  request.selfChosenText = ui_->编辑框5->text().toStdString();
+  constexpr NicknamePattern patterns[] = {NicknamePattern::AA, NicknamePattern::XiaoA, NicknamePattern::AEr};
+  request.nicknamePattern = patterns[nicknamePattern_];
+  return request;
+}
+
+QWidget* GenerationPage::boxForRefusal(std::string_view message) const {
+  if (message == generate::kEnterGenerationChar) {
+    return ui_->单选框_设3->isChecked() ? ui_->编辑框3 : ui_->编辑框2;
+  }
+  if (message == generate::kEnterSelfChosen || message == generate::kSelfChosenChineseOnly) {
+    return ui_->编辑框5;
+  }
+  return ui_->编辑框1;
+}
+
+void GenerationPage::runBegins(generate::GenerationMode mode) {
+  results_->clear();
+  ui_->图片框_介绍->hide();
+  if (mode == generate::GenerationMode::HighScore || mode == generate::GenerationMode::SelfChosen) {
+    ui_->组合框_个数->setCurrentIndex(1);
+    ui_->按钮_设置->setEnabled(true);
+  }
+}
+
+void GenerationPage::showProgress(const QString& label, int range, int position) {
+  if (!ui_->进度条1->isVisible()) {
+    ui_->透明标签_广告->hide();
+    ui_->透明标签_进度->show();
+    ui_->进度条1->show();
+  }
+  ui_->透明标签_进度->setText(label);
+  ui_->进度条1->setRange(0, range);
+  ui_->进度条1->setValue(position);
+}
+
+void GenerationPage::hideProgress() {
+  ui_->透明标签_进度->hide();
+  ui_->进度条1->hide();
+  ui_->透明标签_广告->show();
 }
 
 QPushButton* GenerationPage::generateButton() const { return ui_->按钮_生成; }

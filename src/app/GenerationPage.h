@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/DialogHooks.h"
+#include "generate/GenerationRequest.h"
 
 namespace Ui {
 class GenerationPage;
@@ -40,6 +41,18 @@ class GenerationPage : public QWidget {
   int generationCharSetting() const { return generationCharSetting_; }
   // 0 AA, 1 小A, 2 A儿; changed only by the panel's "确定".
   int nicknamePattern() const { return nicknamePattern_; }
+
+  // Every selection a run depends on, read now.
+  generate::GenerationRequest request() const;
+  // The box a refusal of the request is about, for the focus after the message.
+  QWidget* boxForRefusal(std::string_view message) const;
+
+  // The run has got past its lookups: the list is emptied, the introduction goes for good, and
+  // high-score and self-chosen runs switch the name length to "三字" as they always make three
+  // characters.
+  void runBegins(generate::GenerationMode mode);
+  void showProgress(const QString& label, int range, int position);
+  void hideProgress();
 
   ResultListModel& results() const { return *results_; }
   QPushButton* generateButton() const;

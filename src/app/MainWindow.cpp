@@ -11,12 +11,17 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "app/DataServiceConnection.h"
+#include "app/ExportCommand.h"
 #include "app/FeaturePage.h"
+#include "app/GenerationController.h"
 #include "app/GenerationPage.h"
 #include "app/MenuCatalog.h"
 #include "app/NotYetAvailable.h"
 #include "app/Pictures.h"
+#include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
+#include "app/ServiceCharacterLookup.h"
 #include "app/SkinCatalog.h"
 #include "app/StatusHints.h"
 #include "app/TrayController.h"
@@ -52,6 +57,11 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QMainWindow
   buildStatusBar();
   generationPage_->registerHints(*hints_);
   connect(generationPage_, &GenerationPage::bannerClicked, this, &MainWindow::openHomePage);
+  connect(generationPage_, &GenerationPage::exportRequested, this,
+          [this] { exportResultList(this, generationPage_->results(), options_.hooks); });
+  // The name report is built by its own part of the program; until it is there, say so.
+  connect(generationPage_, &GenerationPage::rowActivated, this,
+          [this] { options_.hooks.inform(this, tr("温馨提示"), notYetAvailableText(), DialogHooks::Tone::Plain); });
 
   tray_ = new TrayController(this, options_.trayAvailable.value_or(QSystemTrayIcon::isSystemTrayAvailable()));
 
@@ -171,13 +181,23 @@ void MainWindow::buildStatusBar() {
 void MainWindow::startUp() {
   // 1. The default look.
   applySkin(SkinCatalog::defaultSkinNumber());
-  // 2. The data service: see the generation wiring.
+  // 2. The data service: the configured remote service, else the embedded one. Connecting goes on
+  //    in the background; the first lookup waits for it.
+  lookup_ = options_.lookup;
+  if (!lookup_) {
+    connection_ = std::make_shared<DataServiceConnection>(options_.config);
+    lookup_ = std::make_shared<ServiceCharacterLookup>(connection_);
+  }
   // 3. The menus.
   for (QMenu* menu : startUpMenus_) {
     menu->setEnabled(true);
   }
   // 4. The built-in lists, which "生成" needs.
-  lists_ = chars::loadBuiltInLists();
+  lists_ = options_.lists ? std::move(*options_.lists) : chars::loadBuiltInLists();
+  options_.lists.reset();
+  generation_ = std::make_unique<GenerationController>(generationPage_, &lists_, lookup_, &options_.hooks, this);
+  connect(generation_.get(), &GenerationController::busyChanged, this, &MainWindow::setBusy);
+  connect(generationPage_, &GenerationPage::generateRequested, generation_.get(), &GenerationController::start);
   generationPage_->listsLoaded();
   // 5. The birth date from now, and the name-length and birthday defaults.
   generationPage_->fillBirthDate(QDate::currentDate(), QTime::currentTime());
@@ -208,6 +228,11 @@ void MainWindow::applySkin(int number) {
   for (QAction* action : skinGroup_->actions()) {
     action->setChecked(action->data().toInt() == number);
   }
+}
+
+void MainWindow::setBusy(bool busy) {
+  generationPage_->setBusy(busy);
+  scoringPage_->setBusy(busy);
 }
 
 void MainWindow::openHomePage() {

@@ -1,13 +1,14 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
+#include <memory>
 #include <optional>
 #include <vector>
 
 #include "app/AppConfig.h"
 #include "app/DialogHooks.h"
 #include "chars/CharacterLists.h"
+#include "chars/CharacterLookup.h"
 
 class QAction;
 class QActionGroup;
@@ -18,6 +19,8 @@ class QToolBar;
 
 namespace quillan::app {
 
+class DataServiceConnection;
+class GenerationController;
 class GenerationPage;
 class ScoringPage;
 class StatusHints;
@@ -29,6 +32,10 @@ struct MainWindowOptions {
   DialogHooks hooks = DialogHooks::interactive();
   // Whether the desktop has a notification area; asked of the desktop when not given.
   std::optional<bool> trayAvailable;
+  // The character lists; the built-in lists when not given.
+  std::optional<chars::CharacterLists> lists;
+  // The dictionary lookup; when not given, the window connects to the data service at start-up.
+  std::shared_ptr<chars::CharacterLookup> lookup;
 };
 
 // The one main window: pages on 选择夹1, toolbar 工具条1, the menu bar, status bar 状态条1, skins
@@ -49,6 +56,9 @@ class MainWindow : public QMainWindow {
   GenerationPage* generationPage() const { return generationPage_; }
   ScoringPage* scoringPage() const { return scoringPage_; }
   TrayController* tray() const { return tray_; }
+  GenerationController* generation() const { return generation_.get(); }
+  // The data-service connection the window started; nullptr when a lookup was given.
+  DataServiceConnection* dataService() const { return connection_.get(); }
   const chars::CharacterLists& lists() const { return lists_; }
   const DialogHooks& hooks() const { return options_.hooks; }
 
@@ -63,9 +73,14 @@ class MainWindow : public QMainWindow {
   void startUp();
   void openHomePage();
   void showAbout();
+  void setBusy(bool busy);
 
   MainWindowOptions options_;
   chars::CharacterLists lists_;
+  std::shared_ptr<DataServiceConnection> connection_;
+  std::shared_ptr<chars::CharacterLookup> lookup_;
+  // Declared after what a run reads, so that a running generation ends before they go.
+  std::unique_ptr<GenerationController> generation_;
   QStackedWidget* pages_ = nullptr;
   GenerationPage* generationPage_ = nullptr;
   ScoringPage* scoringPage_ = nullptr;

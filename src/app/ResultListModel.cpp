@@ -1,23 +1,8 @@
 #include "app/ResultListModel.h"
 
-#include <QCoreApplication>
-
 namespace quillan::app {
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractTableModel(parent) {}
-
-const std::array<QString, ResultListModel::kColumns>& ResultListModel::titles() {
-  static const std::array<QString, kColumns> all{
-      QCoreApplication::translate("quillan::app::ResultListModel", "编号"),
-      QCoreApplication::translate("quillan::app::ResultListModel", "姓名"),
-      QCoreApplication::translate("quillan::app::ResultListModel", "五行"),
-      QCoreApplication::translate("quillan::app::ResultListModel", "天格,人格,地格,外格,总格"),
-      QCoreApplication::translate("quillan::app::ResultListModel", "五格吉凶"),
-      QCoreApplication::translate("quillan::app::ResultListModel", "三才"),
-      QCoreApplication::translate("quillan::app::ResultListModel", "综合评分"),
-  };
-  return all;
-}
 
 int ResultListModel::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
@@ -30,7 +15,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::DisplayRole) {
-    return row(index.row())[static_cast<std::size_t>(index.column())];
+    // Texts stay UTF-8 in the rows (half the memory of QStrings); only visible cells convert.
+    return QString::fromStdString(row(index.row()).cells[static_cast<std::size_t>(index.column())]);
   }
   if (role == Qt::TextAlignmentRole) {
     return QVariant::fromValue(Qt::AlignCenter);
@@ -40,7 +26,8 @@ QVariant ResultListModel::data(const QModelIndex& index, int role) const {
 
 QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns) {
-    return titles()[static_cast<std::size_t>(section)];
+    const std::string_view title = generate::kResultColumnTitles[static_cast<std::size_t>(section)];
+    return QString::fromUtf8(title.data(), static_cast<qsizetype>(title.size()));
   }
   return QAbstractTableModel::headerData(section, orientation, role);
 }

@@ -2,20 +2,21 @@
 
 #include <QAbstractTableModel>
 #include <QString>
-#include <array>
 #include <vector>
+
+#include "generate/ResultRow.h"
 
 namespace quillan::app {
 
-// The result list 超级列表框1: seven text columns, rows appended in batches. Appending and
+// The result list 超级列表框1: the seven columns of the result row, rows appended in batches. Appending and
 // repainting after every single row is far too slow for the tens of thousands of rows of a
 // high-score run; a batch is one insertion for the view.
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
-  static constexpr int kColumns = 7;
-  using Row = std::array<QString, kColumns>;
+  static constexpr int kColumns = static_cast<int>(generate::kResultColumnCount);
+  using Row = generate::ResultRow;
 
   explicit ResultListModel(QObject* parent = nullptr);
 
@@ -27,9 +28,7 @@ class ResultListModel : public QAbstractTableModel {
   void appendRows(std::vector<Row> rows);
   void clear();
   const Row& row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
-
-  // "编号", "姓名", "五行", "天格,人格,地格,外格,总格", "五格吉凶", "三才", "综合评分".
-  static const std::array<QString, kColumns>& titles();
+  const std::vector<Row>& rows() const { return rows_; }
 
  private:
   std::vector<Row> rows_;
