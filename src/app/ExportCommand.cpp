@@ -32,8 +32,8 @@ void exportResultList(QWidget* parent, const ResultListModel& results, const Dia
   if (path.isEmpty()) {
     return;
   }
-  const generate::ExportResult written =
-      generate::exportResultList(std::filesystem::path(path.toStdU16String()), results.rows());
+  const std::vector<generate::ResultRow> rows = results.rows();
+  const generate::ExportResult written = generate::exportResultList(std::filesystem::path(path.toStdU16String()), rows);
   if (!written.ok) {
     hooks.inform(parent, tr("温馨提示"), tr("导出失败：%1").arg(QString::fromStdString(written.message)),
                  DialogHooks::Tone::Warning);

@@ -22,7 +22,7 @@ class GenerationPage;
 
 // "生成": checks the window's selections, then runs the Generate command on a worker thread. The
 // worker's rows, progress and notices are collected under a lock and handed to the window in
-// batches by a timer on the window's thread, so that lookups that wait for the data service and
+// chunks by a timer on the window's thread, so that lookups that wait for the data service and
 // runs of tens of thousands of rows never stop the window from repainting or answering the mouse.
 // Owned by the window, which destroys it before the lists and the lookup a run reads.
 class GenerationController : public QObject {
@@ -34,7 +34,7 @@ class GenerationController : public QObject {
   ~GenerationController() override;
 
   void start();
-  bool running() const { return worker_.joinable(); }
+  bool running() const { return running_; }
 
  signals:
   // True when a run starts, false once it has ended and its messages were answered.
@@ -42,10 +42,12 @@ class GenerationController : public QObject {
   void finished(int rows);
 
  private:
-  // What the worker hands over; touched under the lock only.
+  // What the worker hands over; touched under the lock only. Rows come in chunks the worker fills,
+  // so that handing them to the list moves no row on the window's thread.
   struct Inbox {
     std::mutex lock;
-    std::vector<generate::ResultRow> rows;
+    std::vector<std::vector<generate::ResultRow>> chunks;
+    std::vector<generate::ResultRow> filling;
     std::optional<std::string> progressLabel;
     int progressRange = 0;
     int progressPosition = 0;
@@ -67,6 +69,7 @@ class GenerationController : public QObject {
   generate::GenerationMode mode_ = generate::GenerationMode::Classic;
   bool began_ = false;
   bool informing_ = false;
+  bool running_ = false;
 };
 
 }  // namespace quillan::app

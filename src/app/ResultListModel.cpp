@@ -1,17 +1,32 @@
 #include "app/ResultListModel.h"
 
+#include <algorithm>
+
 namespace quillan::app {
 
 ResultListModel::ResultListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-int ResultListModel::rowCount(const QModelIndex& parent) const {
-  return parent.isValid() ? 0 : static_cast<int>(rows_.size());
-}
+int ResultListModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rowCount_; }
 
 int ResultListModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kColumns; }
 
+const ResultListModel::Row& ResultListModel::row(int index) const {
+  const auto after = std::upper_bound(chunkStarts_.begin(), chunkStarts_.end(), index);
+  const auto chunk = static_cast<std::size_t>(after - chunkStarts_.begin() - 1);
+  return chunks_[chunk][static_cast<std::size_t>(index - chunkStarts_[chunk])];
+}
+
+std::vector<ResultListModel::Row> ResultListModel::rows() const {
+  std::vector<Row> all;
+  all.reserve(static_cast<std::size_t>(rowCount_));
+  for (const Chunk& chunk : chunks_) {
+    all.insert(all.end(), chunk.begin(), chunk.end());
+  }
+  return all;
+}
+
 QVariant ResultListModel::data(const QModelIndex& index, int role) const {
-  if (!index.isValid() || index.row() >= rowCount() || index.column() >= kColumns) {
+  if (!index.isValid() || index.row() >= rowCount_ || index.column() >= kColumns) {
     return {};
   }
   if (role == Qt::DisplayRole) {
@@ -32,23 +47,26 @@ QVariant ResultListModel::headerData(int section, Qt::Orientation orientation, i
   return QAbstractTableModel::headerData(section, orientation, role);
 }
 
-void ResultListModel::appendRows(std::vector<Row> rows) {
-  if (rows.empty()) {
+void ResultListModel::appendChunk(Chunk chunk) {
+  if (chunk.empty()) {
     return;
   }
-  const int first = rowCount();
-  beginInsertRows({}, first, first + static_cast<int>(rows.size()) - 1);
-  rows_.insert(rows_.end(), std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
+  const int count = static_cast<int>(chunk.size());
+  beginInsertRows({}, rowCount_, rowCount_ + count - 1);
+  chunkStarts_.push_back(rowCount_);
+  chunks_.push_back(std::move(chunk));
+  rowCount_ += count;
   endInsertRows();
 }
 
 void ResultListModel::clear() {
-  if (rows_.empty()) {
+  if (rowCount_ == 0) {
     return;
   }
   beginResetModel();
-  rows_.clear();
-  rows_.shrink_to_fit();
+  chunks_.clear();
+  chunkStarts_.clear();
+  rowCount_ = 0;
   endResetModel();
 }
 

@@ -2,21 +2,24 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <memory>
 #include <vector>
 
 #include "generate/ResultRow.h"
 
 namespace quillan::app {
 
-// The result list 超级列表框1: the seven columns of the result row, rows appended in batches. Appending and
-// repainting after every single row is far too slow for the tens of thousands of rows of a
-// high-score run; a batch is one insertion for the view.
+// The result list 超级列表框1: the seven columns of the result row. Rows arrive as chunks filled
+// elsewhere (the generation worker) and are kept as such: appending a chunk moves no row, so the
+// window's thread does almost no work per batch even when a high-score run lists tens of
+// thousands of names.
 class ResultListModel : public QAbstractTableModel {
   Q_OBJECT
 
  public:
   static constexpr int kColumns = static_cast<int>(generate::kResultColumnCount);
   using Row = generate::ResultRow;
+  using Chunk = std::vector<Row>;
 
   explicit ResultListModel(QObject* parent = nullptr);
 
@@ -25,13 +28,16 @@ class ResultListModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
-  void appendRows(std::vector<Row> rows);
+  void appendChunk(Chunk chunk);
   void clear();
-  const Row& row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
-  const std::vector<Row>& rows() const { return rows_; }
+  const Row& row(int index) const;
+  // Every row in list order (a copy; for the export and the tests).
+  std::vector<Row> rows() const;
 
  private:
-  std::vector<Row> rows_;
+  std::vector<Chunk> chunks_;
+  std::vector<int> chunkStarts_;  // the list row of each chunk's first row
+  int rowCount_ = 0;
 };
 
 }  // namespace quillan::app
