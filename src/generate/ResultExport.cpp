@@ -50,7 +50,12 @@ std::pair<File, std::filesystem::path> createTemporary(const std::filesystem::pa
   for (int attempt = 0; attempt < 16; ++attempt) {
     auto name = target;
     name += ".part" + std::to_string(entropy() % 1000000u);
-    if (File file{std::fopen(name.c_str(), "wbx")}) {
+#if defined(_WIN32)
+    File file{_wfopen(name.c_str(), L"wbx")};
+#else
+    File file{std::fopen(name.c_str(), "wbx")};
+#endif
+    if (file) {
       return {std::move(file), name};
     }
   }
