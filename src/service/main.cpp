@@ -40,9 +40,11 @@ int main(int argc, char** argv) {
   app.add_option("--base-path", config.basePath,
                  "Directory part of the service's address: serves <base>Velmora.asp and <base>tovka/...")
       ->capture_default_str();
-  app.add_option("--key", config.keyText,
+  std::vector<std::string> keyLetters;  // an INI value splits at ",", so the letters are joined again
+  app.add_option("--key", keyLetters,
                  "The substitution key shared with the clients: 11 distinct lowercase letters joined by \",\"\n"
-                 "(the letters for the digits 1-9, 0 and for \":\"). Required.");
+                 "(the letters for the digits 1-9, 0 and for \":\"). Required.")
+      ->delimiter(',');
   app.add_option("--content-dir", content, "Directory of the pages served under <base>tovka/")->capture_default_str();
   app.add_option("--max-connections", maxConnections, "Connections served at once")->capture_default_str();
 
@@ -61,6 +63,7 @@ int main(int argc, char** argv) {
   config.databasePath = database;
   config.contentDirectory = content;
   config.limits.maxConnections = maxConnections;
+  config.keyText = CLI::detail::join(keyLetters, ",");
   if (const auto problem = quillan::service::configProblem(config); !problem.empty()) {
     std::cerr << "quillan-dataservice: cannot start: " << problem << "\n";
     return kExitBadConfig;
