@@ -23,6 +23,7 @@
 #include "common/GbkCodec.h"
 #include "generate/Generate.h"
 #include "generate/ResultExport.h"
+#include "service/EmbeddedDataService.h"
 
 using namespace quillan;
 using namespace quillan::app;
@@ -122,6 +123,8 @@ class GenerationPageTest : public QObject {
   void selfChosenCharactersAreCombined();
   void exportWritesTheExportFile();
   void embeddedServiceServesTheWindow();
+  void configuredServiceIsUsed();
+  void configuredServiceThatIsDownIsReported();
 };
 
 void GenerationPageTest::classicRunListsHundredNumberedRows() {
@@ -336,6 +339,37 @@ void GenerationPageTest::embeddedServiceServesTheWindow() {
   QCOMPARE(listed(*window).size(), std::size_t{100});
   ServiceCharacterLookup lookup(std::shared_ptr<DataServiceConnection>(window->dataService(), [](auto*) {}));
   QVERIFY(listed(*window) == expected(*window, lookup));
+}
+
+void GenerationPageTest::configuredServiceIsUsed() {
+  // A service of its own stands in for a remote one: the window must go there, not embed another.
+  service::EmbeddedDataService remote;
+  Recorded recorded;
+  MainWindowOptions options = recordingOptions(recorded);
+  options.config.serviceBase = QString::fromStdString(remote.baseAddress());
+  options.config.serviceKey = QString::fromStdString(remote.keyText());
+  auto window = makeWindow(std::move(options));
+  QVERIFY2(window->dataService()->client() != nullptr, window->dataService()->problem().c_str());
+  QCOMPARE(window->dataService()->description(), "the data service at " + remote.baseAddress());
+  child<QLineEdit>(*window, "编辑框1")->setText(QStringLiteral("李"));
+  QVERIFY(runOnce(*window));
+  QCOMPARE(listed(*window).size(), std::size_t{100});
+  QVERIFY(recorded.messages.empty());
+}
+
+void GenerationPageTest::configuredServiceThatIsDownIsReported() {
+  Recorded recorded;
+  MainWindowOptions options = recordingOptions(recorded);
+  options.config.serviceBase = QStringLiteral("http://127.0.0.1:1/");
+  options.config.serviceKey = QString::fromStdString(service::EmbeddedDataService().keyText());
+  auto window = makeWindow(std::move(options));
+  QVERIFY(window->dataService()->client() == nullptr);
+  QVERIFY(!window->dataService()->problem().empty());
+  child<QLineEdit>(*window, "编辑框1")->setText(QStringLiteral("李"));
+  QVERIFY(runOnce(*window));
+  QCOMPARE(recorded.lastText(), QStringLiteral("无法连接数据服务"));
+  QVERIFY(listed(*window).empty());
+  QVERIFY(child<QWidget>(*window, "图片框_介绍")->isVisible());
 }
 
 QTEST_MAIN(GenerationPageTest)
