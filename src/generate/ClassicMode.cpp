@@ -56,6 +56,7 @@ GenerationOutcome runClassicMode(const GenerationRequest& request, const Generat
   const Position fixed{context.generationCharRecord, generationCharText(request)};
 
   auto scoring = context.scoringState;
+  ResultRowMaker rowMaker;
   for (int i = 1; i <= kClassicRows; ++i) {
     std::vector<Position> given;
     if (!threeCharacters) {
@@ -81,7 +82,7 @@ GenerationOutcome runClassicMode(const GenerationRequest& request, const Generat
     }
     scoring.scoreGivenName(strokes);
     if (sinks.row) {
-      sinks.row(makeResultRow(i, std::move(name), std::move(elements), scoring));
+      sinks.row(rowMaker.make(i, std::move(name), std::move(elements), scoring));
     }
     outcome.rowsWritten = i;
   }

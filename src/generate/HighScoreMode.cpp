@@ -54,6 +54,7 @@ GenerationOutcome runHighScoreMode(const GenerationRequest& request, const Gener
   // 总格 is the sum of all strokes; a one-character surname's 天格 carries a borrowed 1.
   const int surnameStrokes = context.surnameByteLength == 2 ? context.heavenGrid() - 1 : context.heavenGrid();
   auto scoring = context.scoringState;
+  ResultRowMaker rowMaker;
   progress(0);
   for (int i = 0; i < count; ++i) {
     const auto& first = candidates[static_cast<std::size_t>(i)];
@@ -67,7 +68,7 @@ GenerationOutcome runHighScoreMode(const GenerationRequest& request, const Gener
         ++outcome.rowsWritten;
         if (sinks.row) {
           sinks.row(
-              makeResultRow(outcome.rowsWritten, request.surname + first.record.simplified + second.record.simplified,
+              rowMaker.make(outcome.rowsWritten, request.surname + first.record.simplified + second.record.simplified,
                             context.surnameRecord.element + first.record.element + second.record.element, scoring));
         }
       }

@@ -29,13 +29,14 @@ GenerationOutcome runNicknameMode(const GenerationRequest& request, const Genera
 
   GenerationOutcome outcome;
   auto scoring = context.scoringState;
+  ResultRowMaker rowMaker;
   for (int k = 1; k <= kNicknameRows; ++k) {
     const auto drawn = chars::parseEntry(chars::pickRandomEntry(list, random));
     const auto& first = request.nicknamePattern == NicknamePattern::XiaoA ? xiao : drawn;
     const auto& second = request.nicknamePattern == NicknamePattern::AEr ? er : drawn;
     scoring.scoreGivenName(std::array{first.strokeCount(), second.strokeCount()});
     if (sinks.row) {
-      sinks.row(makeResultRow(k, request.surname + first.simplified + second.simplified,
+      sinks.row(rowMaker.make(k, request.surname + first.simplified + second.simplified,
                               context.surnameRecord.element + first.element + second.element, scoring));
     }
     outcome.rowsWritten = k;

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillan::scoring {
 class ScoringState;
@@ -27,8 +28,18 @@ struct ResultRow {
   bool operator==(const ResultRow&) const = default;
 };
 
-// A row for the name scored last: number (1-based), the full name and its elements as shown
-// (surname texts first), then grids, luck words, three talents and score from the scoring state.
-ResultRow makeResultRow(int number, std::string name, std::string elements, const scoring::ScoringState& scoring);
+// Makes the rows of one run. It keeps the score texts it has made, since a run of tens of thousands
+// of rows meets only a few dozen scores.
+class ResultRowMaker {
+ public:
+  // A row for the name scored last: number (1-based), the full name and its elements as shown
+  // (surname texts first), then grids, luck words, three talents and score from the scoring state.
+  ResultRow make(int number, std::string name, std::string elements, const scoring::ScoringState& scoring);
+
+ private:
+  std::string scoreText(const scoring::ScoringState& scoring);
+
+  std::vector<std::string> scoreTexts_;  // by score in tenths; empty until met
+};
 
 }  // namespace quillan::generate

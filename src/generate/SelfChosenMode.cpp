@@ -39,6 +39,7 @@ GenerationOutcome runSelfChosenMode(const GenerationRequest& request, const Gene
 
   GenerationOutcome outcome;
   auto scoring = context.scoringState;
+  ResultRowMaker rowMaker;
   progress(kGenerationProgress, candidates.size(), 0);
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const auto& first = candidates[i];
@@ -46,7 +47,7 @@ GenerationOutcome runSelfChosenMode(const GenerationRequest& request, const Gene
       scoring.scoreGivenName(std::array{first.strokeCount(), second.strokeCount()});
       ++outcome.rowsWritten;
       if (sinks.row) {
-        sinks.row(makeResultRow(outcome.rowsWritten, request.surname + first.simplified + second.simplified,
+        sinks.row(rowMaker.make(outcome.rowsWritten, request.surname + first.simplified + second.simplified,
                                 context.surnameRecord.element + first.element + second.element, scoring));
       }
     }
