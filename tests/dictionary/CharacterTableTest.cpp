@@ -1,0 +1,108 @@
+// The committed dictionary: its fixed shape, and a check table of values a family would notice.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string_view>
+
+#include "CharacterTable.h"
+#include "common/GbkCodec.h"
+#include "common/TextNumbers.h"
+#include "common/TextSplit.h"
+
+namespace quillan::dictionary::test {
+namespace {
+
+const std::set<std::string> kElements = {"木", "火", "土", "金", "水"};
+
+bool oneCharacter(const std::string& text) {
+  const auto codePoints = common::decodeUtf8(text);
+  return codePoints && codePoints->size() == 1;
+}
+
+TEST(CharacterTable, HasTheFixedColumnsInOrder) {
+  const std::vector<std::string> expected = {"id",      "simplified",     "traditional",
+                                             "pinyin",  "kangxi_strokes", "simplified_strokes",
+                                             "radical", "element",        "readings"};
+  EXPECT_EQ(committedTable().header, expected);
+}
+
+TEST(CharacterTable, HoldsOneWellFormedGbkRowPerCharacterInGbkOrder) {
+  const auto& table = committedTable();
+  ASSERT_GT(table.rows.size(), 20000U);
+  EXPECT_EQ(table.rowOf.size(), table.rows.size()) << "a character stands twice";
+  int previousId = 0;
+  for (const auto& row : table.rows) {
+    ASSERT_EQ(row.size(), 9U) << row[0];
+    const std::string& simplified = row[1];
+    const int id = common::textToInt(row[0]);
+    EXPECT_GT(id, previousId) << simplified;
+    previousId = id;
+    const auto gbk = common::utf8ToGbk(simplified);
+    ASSERT_TRUE(gbk) << simplified;
+    EXPECT_EQ(id, (static_cast<unsigned char>((*gbk)[0]) << 8) | static_cast<unsigned char>((*gbk)[1]))
+        << "the id is the GBK code of " << simplified;
+    EXPECT_TRUE(oneCharacter(simplified) && oneCharacter(row[2])) << simplified;
+    EXPECT_FALSE(row[3].empty()) << simplified;
+    EXPECT_GE(common::textToInt(row[4]), 1) << simplified;
+    EXPECT_GE(common::textToInt(row[5]), 1) << simplified;
+    const int radical = common::textToInt(row[6]);
+    EXPECT_TRUE(radical >= 1 && radical <= 214) << simplified;
+    EXPECT_TRUE(kElements.contains(row[7])) << simplified;
+    EXPECT_TRUE(row[8] == row[3] || row[8].starts_with(row[3] + " "))
+        << "readings start with the pinyin: " << simplified;
+    for (const auto& text : row) {
+      EXPECT_TRUE(common::utf8ToGbk(text)) << "GBK cannot encode " << text;
+    }
+  }
+}
+
+// A check table: blank-separated items, each a character directly followed by the value it
+// expects in one column ("李7", "华華", "明míng").
+void expectColumn(const char* column, std::string_view checks) {
+  for (const auto& item : common::splitText(checks, " ")) {
+    const auto codePoints = common::decodeUtf8(item);
+    ASSERT_TRUE(codePoints && codePoints->size() >= 2) << item;
+    std::string character;
+    common::appendUtf8(character, codePoints->front());
+    EXPECT_EQ(committedTable().field(character, column), item.substr(character.size())) << character << ' ' << column;
+  }
+}
+
+TEST(CheckTable, KangxiStrokes) {
+  expectColumn("kangxi_strokes",
+               "李7 王4 张11 刘15 陈16 杨13 黄12 赵14 吴7 周8 徐10 孙10 马10 朱6 胡11 郭15 何7 高10 林8 罗20 "
+               "郑19 梁11 谢17 宋7 唐10 许11 韩17 冯12 邓19 曹11 彭12 曾12 明8 华14 成7 运16 欧15 阳17 小3 "
+               "儿8 江7 海11 浩11 泽17 涛18 杰12 伟11 芳10 丽19 玲10 琳13 思9 雨8 欣8 怡9 宇6 轩10 子3 梓11 "
+               "涵12 晨11 博12 文4 俊9 豪14 天4 志7 诗13 雅12 婷12 萱15");
+  // the numerals count their value, the numerology convention
+  expectColumn("kangxi_strokes", "一1 四4 五5 六6 七7 九9 十10");
+  // radicals whose modern count differs from Kangxi's
+  expectColumn("kangxi_strokes", "瓦5 鬼10 鼎13 龟16 廴3 禸5");
+  // a residual counted on a reduced component never lowers the character's own count
+  expectColumn("kangxi_strokes", "紫12 泰10");
+  // surname and name forms are counted on the form that was kept
+  expectColumn("kangxi_strokes", "范11 于3 郁13");
+}
+
+TEST(CheckTable, TraditionalForms) {
+  expectColumn("traditional", "华華 运運 阳陽 儿兒 杰傑 云雲 丰豐 钟鍾");
+  // Kangxi entries that OpenCC alone would change
+  expectColumn("traditional", "岳岳 游游 涌涌 岩岩");
+  // surname and name forms
+  expectColumn("traditional", "范范 于于 余余 朴朴 党党 干干 种种 郁郁 后后");
+}
+
+TEST(CheckTable, Pinyin) { expectColumn("pinyin", "明míng 子zǐ 裳cháng 卜bǔ 女nǚ 长cháng 卓zhuó 罗luó"); }
+
+TEST(CheckTable, Elements) {
+  // by the meaning part of the character
+  expectColumn("element",
+               "江水 海水 波水 雨水 冰水 林木 森木 芳木 竹木 秀木 炎火 明火 煜火 坤土 山土 磊土 鑫金 铭金 琳金 刚金");
+  // by meaning where the radical says nothing or misleads (overrides)
+  expectColumn("element", "川水 春木 光火 燕土");
+  // by the initial where neither speaks
+  expectColumn("element", "博水 天火 高木 安土 思金");
+}
+
+}  // namespace
+}  // namespace quillan::dictionary::test

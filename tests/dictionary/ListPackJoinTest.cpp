@@ -1,0 +1,80 @@
+// The build's join of name lists with the dictionary: a good list packs, a bad one stops the build.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "CharacterTable.h"
+#include "chars/ListPacking.h"
+#include "common/GbkCodec.h"
+
+namespace quillan::dictionary::test {
+namespace {
+
+class ListPackJoin : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    directory_ = std::filesystem::path(::testing::TempDir()) / "listpack-join";
+    std::filesystem::create_directories(directory_);
+    // Columns in another order than the real table: the join goes by header names.
+    write("dictionary.tsv",
+          "id\tpinyin\tsimplified\ttraditional\telement\tkangxi_strokes\n"
+          "1\tmíng\t明\t明\t火\t8\n"
+          "2\tyún\t云\t雲\t水\t12\n");
+  }
+  void TearDown() override { std::filesystem::remove_all(directory_); }
+
+  std::string write(const std::string& name, const std::string& text) {
+    const auto path = (directory_ / name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+
+  // Exit code of quillan-listpack on a boys' list; the generated source lands in `source`.
+  int pack(const std::string& names, std::string& source) {
+    const auto out = (directory_ / "lists.cpp").string();
+    const std::string command = std::string("'") + QUILLAN_LISTPACK_TOOL + "' --out '" + out + "' --dictionary '" +
+                                (directory_ / "dictionary.tsv").string() + "' --boys-names '" +
+                                write("boys.txt", names) + "' 2>/dev/null";
+    const int status = std::system(command.c_str());
+    std::ifstream in(out);
+    source.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  std::filesystem::path directory_;
+};
+
+TEST_F(ListPackJoin, JoinsNamesIntoEntriesInListOrder) {
+  std::string source;
+  ASSERT_EQ(pack("# boys\n云\n\n明\n", source), 0);
+  const auto gbk = common::utf8ToGbk("云,雲,yún,12,水|明,明,míng,8,火");
+  ASSERT_TRUE(gbk);
+  std::string joined;
+  for (const auto& line : readLines((directory_ / "lists.cpp").string())) {
+    if (const auto quote = line.find('"'); quote != std::string::npos && line.find("packed[]") == std::string::npos) {
+      joined += line.substr(quote + 1, line.rfind('"') - quote - 1);
+    }
+  }
+  EXPECT_NE(joined.find(chars::packList(*gbk)), std::string::npos) << source;
+}
+
+TEST_F(ListPackJoin, FailsOnANameMissingFromTheDictionary) {
+  std::string source;
+  EXPECT_NE(pack("明\n风\n", source), 0);
+}
+
+TEST_F(ListPackJoin, FailsOnALineThatIsNotOneCharacter) {
+  std::string source;
+  EXPECT_NE(pack("明云\n", source), 0);
+}
+
+TEST_F(ListPackJoin, FailsOnANameListedTwice) {
+  std::string source;
+  EXPECT_NE(pack("明\n云\n明\n", source), 0);
+}
+
+}  // namespace
+}  // namespace quillan::dictionary::test
