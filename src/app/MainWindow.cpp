@@ -171,7 +171,7 @@ void MainWindow::buildStatusBar() {
 void MainWindow::startUp() {
   // 1. The default look.
   applySkin(SkinCatalog::defaultSkinNumber());
-  // 2. The data service: see the generation wiring.
+  // 2. The data service: this build has no data-service client yet, so nothing is looked up.
   // 3. The menus.
   for (QMenu* menu : startUpMenus_) {
     menu->setEnabled(true);
@@ -179,6 +179,10 @@ void MainWindow::startUp() {
   // 4. The built-in lists, which "生成" needs.
   lists_ = chars::loadBuiltInLists();
   generationPage_->listsLoaded();
+  // The Generate command and the export are not part of this build yet: say so rather than
+  // offering buttons that do nothing.
+  markNotYetAvailable(generationPage_->generateButton());
+  markNotYetAvailable(generationPage_->exportButton());
   // 5. The birth date from now, and the name-length and birthday defaults.
   generationPage_->fillBirthDate(QDate::currentDate(), QTime::currentTime());
   // 6. The certificate's default photo.
