@@ -5,6 +5,7 @@
 #include <QDate>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
