@@ -5,17 +5,19 @@
 namespace quillan::cli {
 
 void addListsCommand(CLI::App& app);
-void addCalendarCommand(CLI::App& app);
 void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addCalendarCommand(CLI::App& app);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
   const auto service = addServiceOptions(app);  // --service/--key, for every command that queries
   addListsCommand(app);
-  addCalendarCommand(app);
   addCharCommand(app, service);
   addScoreCommand(app, service);
+  addGenerateCommand(app, service);
+  addCalendarCommand(app);
 }
 
 }  // namespace quillan::cli

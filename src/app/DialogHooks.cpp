@@ -1,0 +1,23 @@
+#include "app/DialogHooks.h"
+
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace quillan::app {
+
+DialogHooks DialogHooks::interactive() {
+  DialogHooks hooks;
+  hooks.inform = [](QWidget* parent, const QString& caption, const QString& text, Tone tone) {
+    QMessageBox box(tone == Tone::Warning ? QMessageBox::Warning : QMessageBox::NoIcon, caption, text, QMessageBox::Ok,
+                    parent);
+    box.exec();
+  };
+  hooks.saveFileName = [](QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+  };
+  hooks.openUrl = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
+  return hooks;
+}
+
+}  // namespace quillan::app

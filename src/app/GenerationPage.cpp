@@ -1,0 +1,245 @@
+#include "app/GenerationPage.h"
+
+#include <QHeaderView>
+#include <QPlainTextEdit>
+
+#include "app/BirthDateBoxes.h"
+#include "app/ChineseInputFilter.h"
+#include "app/ResultListModel.h"
+#include "app/StatusHints.h"
+#include "generate/GenerationMessages.h"
+#include "generate/ResultExport.h"
+#include "ui_GenerationPage.h"
+
+namespace quillan::app {
+
+GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
+    : QWidget(parent), ui_(std::make_unique<Ui::GenerationPage>()), hooks_(hooks), results_(new ResultListModel(this)) {
+  ui_->setupUi(this);
+
+  // Nothing is selected until start-up sets the defaults.
+  ui_->组合框_个数->setCurrentIndex(-1);
+  ui_->组合框_生日->setCurrentIndex(-1);
+  birthDate_ = new BirthDateBoxes(ui_->组合框_年, ui_->组合框_月, ui_->组合框_日, ui_->组合框_时, this);
+
+  for (QWidget* panel : {static_cast<QWidget*>(ui_->分组框6), static_cast<QWidget*>(ui_->分组框7),
+                         static_cast<QWidget*>(ui_->分组框8)}) {
+    panel->hide();
+  }
+  ui_->透明标签_进度->hide();
+  ui_->进度条1->hide();
+
+  auto* view = ui_->超级列表框1;
+  view->setModel(results_);
+  view->verticalHeader()->hide();
+  view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  view->verticalHeader()->setDefaultSectionSize(30);
+  view->horizontalHeader()->setHighlightSections(false);
+  view->horizontalHeader()->setStretchLastSection(true);
+  const int widths[ResultListModel::kColumns] = {64, 110, 90, 190, 190, 100, 90};
+  for (int column = 0; column < ResultListModel::kColumns; ++column) {
+    view->setColumnWidth(column, widths[column]);
+  }
+
+  // 编辑框4 holds the export file's header, as the window always has; the export writes it.
+  auto* header = new QPlainTextEdit(this);
+  header->setObjectName(QStringLiteral("编辑框4"));
+  header->setReadOnly(true);
+  QString headerText = QString::fromStdString(generate::exportText({}));
+  headerText.chop(2);  // no line break after the third line
+  header->setPlainText(headerText);
+  header->hide();
+
+  new ChineseInputFilter(ui_->编辑框1, tr("姓氏只能是中文汉字"), hooks_);
+  new ChineseInputFilter(ui_->编辑框2, tr("名字只能是中文汉字"), hooks_);
+  new ChineseInputFilter(ui_->编辑框3, tr("名字只能是中文汉字"), hooks_);
+  new ChineseInputFilter(ui_->编辑框5, tr("只能输入中文汉字"), hooks_);
+
+  connect(ui_->组合框_个数, &QComboBox::currentIndexChanged, this, &GenerationPage::applyNameLengthRule);
+  connect(ui_->组合框_生日, &QComboBox::currentIndexChanged, this, &GenerationPage::applyBirthdayRule);
+
+  connect(ui_->单选框_经典模式, &QRadioButton::clicked, this, [this] {
+    ui_->分组框7->hide();
+    ui_->分组框8->hide();
+  });
+  connect(ui_->单选框_高分模式, &QRadioButton::clicked, this, [this] {
+    ui_->分组框7->hide();
+    ui_->分组框8->hide();
+  });
+  connect(ui_->单选框_自选模式, &QRadioButton::clicked, this, [this] {
+    ui_->分组框8->hide();
+    showPanel(ui_->分组框7);
+  });
+  connect(ui_->单选框_起小名, &QRadioButton::clicked, this, [this] {
+    ui_->分组框7->hide();
+    QRadioButton* const patterns[] = {ui_->单选框_AA, ui_->单选框_小A, ui_->单选框_A儿};
+    patterns[nicknamePattern_]->setChecked(true);
+    showPanel(ui_->分组框8);
+  });
+  connect(ui_->按钮_自选, &QPushButton::clicked, ui_->分组框7, &QWidget::hide);
+  connect(ui_->按钮_自选1, &QPushButton::clicked, this, [this] {
+    if (ui_->单选框_AA->isChecked()) {
+      nicknamePattern_ = 0;
+    } else if (ui_->单选框_小A->isChecked()) {
+      nicknamePattern_ = 1;
+    } else if (ui_->单选框_A儿->isChecked()) {
+      nicknamePattern_ = 2;
+    }
+    ui_->分组框8->hide();
+  });
+  connect(ui_->按钮_设置, &QPushButton::clicked, this, [this] {
+    QRadioButton* const settings[] = {ui_->单选框_不设, ui_->单选框_设2, ui_->单选框_设3};
+    settings[generationCharSetting_]->setChecked(true);
+    showPanel(ui_->分组框6);
+  });
+  connect(ui_->按钮3, &QPushButton::clicked, this, [this] {
+    if (ui_->单选框_不设->isChecked()) {
+      generationCharSetting_ = 0;
+    } else if (ui_->单选框_设2->isChecked()) {
+      generationCharSetting_ = 1;
+    } else if (ui_->单选框_设3->isChecked()) {
+      generationCharSetting_ = 2;
+    }
+    ui_->分组框6->hide();
+  });
+
+  connect(ui_->按钮_生成, &QPushButton::clicked, this, &GenerationPage::generateRequested);
+  connect(ui_->按钮_导出, &QPushButton::clicked, this, &GenerationPage::exportRequested);
+  connect(ui_->按钮2, &QPushButton::clicked, this, &GenerationPage::bannerClicked);
+  connect(view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+    if (!busy_ && index.isValid()) {
+      emit rowActivated(index.row());
+    }
+  });
+}
+
+GenerationPage::~GenerationPage() = default;
+
+void GenerationPage::listsLoaded() {
+  listsReady_ = true;
+  ui_->按钮_生成->setEnabled(!busy_);
+  ui_->标签_载入->hide();
+}
+
+void GenerationPage::fillBirthDate(const QDate& today, const QTime& now) {
+  birthDate_->fill(today, now);
+  if (ui_->组合框_个数->currentIndex() < 0) {
+    ui_->组合框_个数->setCurrentIndex(1);
+  }
+  if (ui_->组合框_生日->currentIndex() < 0) {
+    ui_->组合框_生日->setCurrentIndex(0);
+  }
+}
+
+void GenerationPage::registerHints(StatusHints& hints) {
+  hints.add(ui_->单选框_经典模式,
+            tr("经典模式：每点击一次<生成>按钮可生成100个名字，从低分名到高分名应有尽有数量巨大"));
+  hints.add(ui_->单选框_高分模式,
+            tr("高分模式：一键生成上万个全部为95分以上高质量的名字【为了查找方便生成的名字都按辈份字归类】"));
+  hints.add(ui_->单选框_自选模式, tr("自选模式：想生成什么字的名字组合全部由你决定"));
+  hints.add(ui_->单选框_起小名, tr("起小名：给宝宝起一个好听顺口的小名"));
+  hints.add(ui_->单选框_普通算法, tr("普通算法：使用本算法可生成几十万名字，不用再为找不到满意的名字而发愁"));
+  hints.add(ui_->单选框_高级算法, tr("高级算法：软件内部使用特殊算法计算，生成更加好听顺口易记的高质量名字"));
+  hints.add(ui_->超级列表框1, tr("双击列表可查看名字详细评分说明"));
+  // The list's viewport receives the pointer, not the view itself.
+  hints.add(ui_->超级列表框1->viewport(), tr("双击列表可查看名字详细评分说明"));
+  hints.add(ui_->按钮2, hints.defaultText());
+}
+
+generate::GenerationRequest GenerationPage::request() const {
+  using namespace generate;
+  GenerationRequest request;
+  request.surname = ui_->编辑框1->text().toStdString();
+  request.gender = ui_->单选框_男->isChecked() ? chars::Gender::Boy : chars::Gender::Girl;
+  request.nameLength = ui_->组合框_个数->currentIndex() == 1 ? NameLength::Three : NameLength::Two;
+  request.birthday = {ui_->组合框_生日->currentText().toStdString(), ui_->组合框_年->currentText().toStdString(),
+                      ui_->组合框_月->currentText().toStdString(), ui_->组合框_日->currentText().toStdString(),
+                      ui_->组合框_时->currentText().toStdString()};
+  if (ui_->单选框_经典模式->isChecked()) {
+    request.mode = GenerationMode::Classic;
+  } else if (ui_->单选框_高分模式->isChecked()) {
+    request.mode = GenerationMode::HighScore;
+  } else if (ui_->单选框_自选模式->isChecked()) {
+    request.mode = GenerationMode::SelfChosen;
+  } else {
+    request.mode = GenerationMode::Nickname;
+  }
+  request.algorithm = ui_->单选框_普通算法->isChecked() ? Algorithm::Normal : Algorithm::Advanced;
+  // The radios count as they stand, confirmed or not; the panel's "确定" only remembers them.
+  if (ui_->单选框_设2->isChecked()) {
+    request.generationCharOption = GenerationCharOption::Second;
+  } else if (ui_->单选框_设3->isChecked()) {
+    request.generationCharOption = GenerationCharOption::Third;
+  } else {
+    request.generationCharOption = GenerationCharOption::None;
+  }
+  request.secondCharText = ui_->编辑框2->text().toStdString();
+  request.thirdCharText = ui_->编辑框3->text().toStdString();
+  request.selfChosenText = ui_->编辑框5->text().toStdString();
+  constexpr NicknamePattern patterns[] = {NicknamePattern::AA, NicknamePattern::XiaoA, NicknamePattern::AEr};
+  request.nicknamePattern = patterns[nicknamePattern_];
+  return request;
+}
+
+QWidget* GenerationPage::boxForRefusal(std::string_view message) const {
+  if (message == generate::kEnterGenerationChar) {
+    return ui_->单选框_设3->isChecked() ? ui_->编辑框3 : ui_->编辑框2;
+  }
+  if (message == generate::kEnterSelfChosen || message == generate::kSelfChosenChineseOnly) {
+    return ui_->编辑框5;
+  }
+  return ui_->编辑框1;
+}
+
+void GenerationPage::runBegins(generate::GenerationMode mode) {
+  results_->clear();
+  ui_->图片框_介绍->hide();
+  if (mode == generate::GenerationMode::HighScore || mode == generate::GenerationMode::SelfChosen) {
+    ui_->组合框_个数->setCurrentIndex(1);
+    ui_->按钮_设置->setEnabled(true);
+  }
+}
+
+void GenerationPage::showProgress(const QString& label, int range, int position) {
+  if (!ui_->进度条1->isVisible()) {
+    ui_->透明标签_广告->hide();
+    ui_->透明标签_进度->show();
+    ui_->进度条1->show();
+  }
+  ui_->透明标签_进度->setText(label);
+  ui_->进度条1->setRange(0, range);
+  ui_->进度条1->setValue(position);
+}
+
+void GenerationPage::hideProgress() {
+  ui_->透明标签_进度->hide();
+  ui_->进度条1->hide();
+  ui_->透明标签_广告->show();
+}
+
+QPushButton* GenerationPage::generateButton() const { return ui_->按钮_生成; }
+QPushButton* GenerationPage::exportButton() const { return ui_->按钮_导出; }
+QPushButton* GenerationPage::bannerButton() const { return ui_->按钮2; }
+QTableView* GenerationPage::resultView() const { return ui_->超级列表框1; }
+
+void GenerationPage::setBusy(bool busy) {
+  busy_ = busy;
+  ui_->按钮_生成->setEnabled(!busy && listsReady_);
+  ui_->按钮_导出->setEnabled(!busy);
+}
+
+void GenerationPage::showPanel(QWidget* panel) {
+  panel->show();
+  panel->raise();
+}
+
+void GenerationPage::applyNameLengthRule(int index) { ui_->按钮_设置->setEnabled(index != 0); }
+
+void GenerationPage::applyBirthdayRule(int index) {
+  const bool known = index != 1;
+  for (QWidget* box : {ui_->组合框_年, ui_->组合框_月, ui_->组合框_日, ui_->组合框_时}) {
+    box->setEnabled(known);
+  }
+}
+
+}  // namespace quillan::app

@@ -1,0 +1,88 @@
+#pragma once
+
+#include <QDate>
+#include <QTime>
+#include <QWidget>
+#include <memory>
+
+#include "app/DialogHooks.h"
+#include "generate/GenerationRequest.h"
+
+namespace Ui {
+class GenerationPage;
+}
+
+class QPushButton;
+class QTableView;
+
+namespace quillan::app {
+
+class BirthDateBoxes;
+class ResultListModel;
+class StatusHints;
+
+// Page 0 of 选择夹1: the generation options, their panels and rules, the result list and the
+// progress line. The run itself is driven by the window; this page only holds and checks inputs.
+class GenerationPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  GenerationPage(const DialogHooks* hooks, QWidget* parent = nullptr);
+  ~GenerationPage() override;
+
+  // Start-up step 4: the lists are there, "生成" may be used and the placeholder goes.
+  void listsLoaded();
+  // Start-up step 5: the date boxes from now, then "三字" and "生日" where nothing is selected.
+  void fillBirthDate(const QDate& today, const QTime& now);
+
+  void registerHints(StatusHints& hints);
+
+  // 0 none, 1 second character, 2 third character; changed only by the panel's "确定".
+  int generationCharSetting() const { return generationCharSetting_; }
+  // 0 AA, 1 小A, 2 A儿; changed only by the panel's "确定".
+  int nicknamePattern() const { return nicknamePattern_; }
+
+  // Every selection a run depends on, read now.
+  generate::GenerationRequest request() const;
+  // The box a refusal of the request is about, for the focus after the message.
+  QWidget* boxForRefusal(std::string_view message) const;
+
+  // The run has got past its lookups: the list is emptied, the introduction goes for good, and
+  // high-score and self-chosen runs switch the name length to "三字" as they always make three
+  // characters.
+  void runBegins(generate::GenerationMode mode);
+  void showProgress(const QString& label, int range, int position);
+  void hideProgress();
+
+  ResultListModel& results() const { return *results_; }
+  QPushButton* generateButton() const;
+  QPushButton* exportButton() const;
+  QPushButton* bannerButton() const;
+  QTableView* resultView() const;
+
+  // While a run or a lookup waits, the commands that could interleave with it are refused.
+  void setBusy(bool busy);
+  bool busy() const { return busy_; }
+
+ signals:
+  void generateRequested();
+  void exportRequested();
+  void bannerClicked();
+  void rowActivated(int row);
+
+ private:
+  void showPanel(QWidget* panel);
+  void applyNameLengthRule(int index);
+  void applyBirthdayRule(int index);
+
+  std::unique_ptr<Ui::GenerationPage> ui_;
+  const DialogHooks* hooks_;
+  ResultListModel* results_;
+  BirthDateBoxes* birthDate_;
+  int generationCharSetting_ = 0;
+  int nicknamePattern_ = 0;
+  bool listsReady_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace quillan::app

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "app/DialogHooks.h"
+
+namespace Ui {
+class ScoringPage;
+}
+
+namespace quillan::app {
+
+// Page 1 of 选择夹1: the name boxes shared by both inner pages of 选择夹2, inner page 0 the
+// certificate (photo, birth date, hour, "生成证书"), inner page 1 the scoring ("姓名评分").
+class ScoringPage : public QWidget {
+  Q_OBJECT
+
+ public:
+  ScoringPage(const DialogHooks* hooks, QWidget* parent = nullptr);
+  ~ScoringPage() override;
+
+  void showInnerPage(int index);
+  int innerPage() const;
+  // Start-up step 6: the program's own picture in 图片框2.
+  void showDefaultPhoto();
+  // While a generation run waits, the evaluation commands are refused.
+  void setBusy(bool busy);
+
+ private:
+  std::unique_ptr<Ui::ScoringPage> ui_;
+  bool scoringAvailable_ = false;
+  bool certificateAvailable_ = false;
+};
+
+}  // namespace quillan::app

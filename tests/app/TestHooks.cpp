@@ -1,0 +1,47 @@
+#include "TestHooks.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include "app/ApplicationSetup.h"
+
+namespace quillan::app::testing {
+
+void prepareOnce() {
+  static bool done = false;
+  if (!done) {
+    prepareApplication(*qApp);
+    done = true;
+  }
+}
+
+MainWindowOptions recordingOptions(Recorded& recorded) {
+  MainWindowOptions options;
+  options.trayAvailable = false;
+  options.hooks.inform = [&recorded](QWidget*, const QString& caption, const QString& text, DialogHooks::Tone) {
+    recorded.messages.push_back({caption, text});
+  };
+  options.hooks.saveFileName = [&recorded](QWidget*, const QString& caption, const QString&, const QString&) {
+    recorded.saveCaptions.push_back(caption);
+    return recorded.saveAnswer;
+  };
+  options.hooks.openUrl = [&recorded](const QUrl& address) {
+    recorded.opened.push_back(address);
+    return true;
+  };
+  return options;
+}
+
+std::unique_ptr<MainWindow> makeWindow(MainWindowOptions options) {
+  prepareOnce();
+  auto window = std::make_unique<MainWindow>(std::move(options));
+  window->show();
+  if (!QTest::qWaitForWindowExposed(window.get())) {
+    qWarning("the main window was not exposed");
+  }
+  return window;
+}
+
+std::unique_ptr<MainWindow> makeWindow(Recorded& recorded) { return makeWindow(recordingOptions(recorded)); }
+
+}  // namespace quillan::app::testing

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QUrl>
+#include <memory>
+#include <vector>
+
+#include "app/MainWindow.h"
+
+class QApplication;
+
+namespace quillan::app::testing {
+
+// What the window asked of the user while a test drove it; dialogs are answered at once.
+struct Recorded {
+  struct Message {
+    QString caption;
+    QString text;
+  };
+  std::vector<Message> messages;
+  std::vector<QUrl> opened;
+  QString saveAnswer;  // what the save dialog "chooses"; empty cancels
+  std::vector<QString> saveCaptions;
+
+  QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
+};
+
+// Options whose hooks write into `recorded`; the tray is unavailable unless asked for.
+MainWindowOptions recordingOptions(Recorded& recorded);
+
+// A window created and shown the way the program does it.
+std::unique_ptr<MainWindow> makeWindow(Recorded& recorded);
+std::unique_ptr<MainWindow> makeWindow(MainWindowOptions options);
+
+// Runs prepareApplication once for the test's QApplication.
+void prepareOnce();
+
+}  // namespace quillan::app::testing
