@@ -1,14 +1,21 @@
 #include "cli/Commands.h"
 
+#include "cli/ServiceConnection.h"
+
 namespace quillan::cli {
 
 void addListsCommand(CLI::App& app);
 void addCalendarCommand(CLI::App& app);
+void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
+  const auto service = addServiceOptions(app);  // --service/--key, for every command that queries
   addListsCommand(app);
   addCalendarCommand(app);
+  addCharCommand(app, service);
+  addScoreCommand(app, service);
 }
 
 }  // namespace quillan::cli

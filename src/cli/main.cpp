@@ -7,6 +7,8 @@ int main(int argc, char** argv) {
   quillan::cli::registerCommands(app);
   try {
     app.parse(argc, argv);
+  } catch (const CLI::RuntimeError& failure) {
+    return failure.get_exit_code();  // a subcommand's own exit code; it has said why on stderr
   } catch (const CLI::ParseError& error) {
     const int code = app.exit(error);
     return code == 0 ? 0 : quillan::cli::kExitBadInput;

@@ -1,0 +1,118 @@
+// quillan-cli score <姓> <名> [--json] [--html FILE] [--text FILE]: the name report through the
+// data service; the text report on stdout (UTF-8), or the evaluation as JSON.
+#include <iostream>
+#include <memory>
+
+#include "cli/CommandFailure.h"
+#include "cli/Commands.h"
+#include "cli/ServiceConnection.h"
+#include "evaluate/Evaluation.h"
+#include "evaluate/ReportOutput.h"
+#include "evaluate/ServiceSources.h"
+
+namespace quillan::cli {
+namespace {
+
+std::string jsonText(std::string_view text) {
+  std::string out = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
+    }
+  }
+  return out + "\"";
+}
+
+std::string recordJson(const chars::CharRecord& r) {
+  return "{\"simplified\":" + jsonText(r.simplified) + ",\"traditional\":" + jsonText(r.traditional) +
+         ",\"pinyin\":" + jsonText(r.pinyin) + ",\"strokes\":" + jsonText(r.strokes) +
+         ",\"element\":" + jsonText(r.element) + "}";
+}
+
+std::string evaluationJson(const evaluate::Evaluation& e) {
+  const auto& in = e.inputs;
+  std::string characters;
+  for (const auto* record : {&in.surname1, &in.surname2, &in.given1, &in.given2}) {
+    if (!record->simplified.empty()) {
+      characters += (characters.empty() ? "" : ",") + recordJson(*record);
+    }
+  }
+  std::string grids;
+  for (int grid : in.grids) {
+    grids += (grids.empty() ? "" : ",") + std::to_string(grid);
+  }
+  const auto& r = e.result;
+  return "{\"name\":" + jsonText(r[5]) + ",\"characters\":[" + characters + "],\"grids\":[" + grids +
+         "],\"characterElements\":" + jsonText(r[6]) + ",\"gridElements\":" + jsonText(r[7]) +
+         ",\"luck\":" + jsonText(r[8]) + ",\"score\":" + jsonText(r[10]) + ",\"verdict\":" + jsonText(r[9]) + "}";
+}
+
+}  // namespace
+
+void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) {
+  auto* command = app.add_subcommand("score", "Score a full name and print its report");
+  struct Options {
+    std::string surname;
+    std::string given;
+    bool json = false;
+    std::string html;
+    std::string text;
+  };
+  auto options = std::make_shared<Options>();
+  command->add_option("surname", options->surname, "姓: one or two Chinese characters")->required();
+  command->add_option("given", options->given, "名: one or two Chinese characters")->required();
+  command->add_flag("--json", options->json, "Print the evaluation as JSON instead of the text report");
+  command->add_option("--html", options->html, "Also write the HTML report page here (GBK)");
+  command->add_option("--text", options->text, "Also write the text report here (GBK)");
+  command->callback([options, service] {
+    // Refuse bad input before any service is started.
+    if (const auto problem = evaluate::nameInputProblem(options->surname, options->given)) {
+      failCommand(kExitBadInput, problem->message);
+    }
+    ServiceConnection connection(*service);
+    evaluate::ServiceCharacterLookup lookup(connection.client());
+    const auto evaluation = evaluate::evaluateName(options->surname, options->given, lookup);
+    switch (evaluation.status) {
+      case evaluate::EvaluationStatus::Done:
+        break;
+      case evaluate::EvaluationStatus::BadInput:
+        failCommand(kExitBadInput, evaluation.message);
+      case evaluate::EvaluationStatus::ServiceUnreachable:
+        failCommand(kExitServiceUnreachable, evaluation.message + "（" + connection.description() + "）");
+      case evaluate::EvaluationStatus::CharacterNotFound:
+        failCommand(kExitNotFound, evaluation.message);
+    }
+    evaluate::ServiceNumerologyTexts texts(connection.client());
+    auto fields = evaluate::reportFields(evaluation, texts);
+    if (!options->html.empty()) {
+      if (const auto problem = evaluate::writeHtmlReport(options->html, fields)) {
+        failCommand(1, "保存失败：" + *problem);
+      }
+    }
+    if (options->json) {
+      std::cout << evaluationJson(evaluation) << '\n';
+    } else {
+      std::cout << evaluate::textReport(fields) << '\n';
+    }
+    if (!options->text.empty()) {
+      if (const auto problem = evaluate::saveReportText(options->text, fields)) {
+        failCommand(1, "保存失败：" + *problem);
+      }
+    }
+  });
+}
+
+}  // namespace quillan::cli

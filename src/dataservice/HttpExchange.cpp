@@ -1,0 +1,167 @@
+#include "dataservice/HttpExchange.h"
+
+#include <httplib.h>
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <thread>
+
+#include "dataservice/HttpAddress.h"
+
+namespace quillan::dataservice {
+namespace {
+
+constexpr std::string_view kDefaultUserAgent = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
+constexpr std::string_view kAccept =
+    "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, application/x-shockwave-flash, "
+    "application/vnd.ms-excel, application/vnd.ms-powerpoint, application/msword, */*";
+constexpr std::string_view kSetCookie = "Set-Cookie";
+constexpr std::size_t kRawHeaderLimit = 1536;
+constexpr auto kPumpInterval = std::chrono::milliseconds(5);
+
+std::string upperCase(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
+  return text;
+}
+
+bool sameLetter(char a, char b) {
+  return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+}
+
+bool containsName(std::string_view text, std::string_view name) {
+  return std::search(text.begin(), text.end(), name.begin(), name.end(), sameLetter) != text.end();
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// The caller's "Name: value" lines; lines without a name are skipped.
+void addHeaderLines(std::string_view text, httplib::Headers& headers) {
+  while (!text.empty()) {
+    const auto end = text.find('\n');
+    const auto line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+    const auto colon = line.find(':');
+    if (colon == std::string_view::npos || trimmed(line.substr(0, colon)).empty()) {
+      continue;
+    }
+    headers.emplace(std::string(trimmed(line.substr(0, colon))), std::string(trimmed(line.substr(colon + 1))));
+  }
+}
+
+HttpExchangeResult performExchange(const HttpExchangeRequest& request, int timeoutSeconds) {
+  const auto address = parseHttpAddress(request.address);
+  if (!address) {
+    return {};
+  }
+  httplib::Client client(address->host, address->port);
+  client.set_tcp_nodelay(true);
+  client.set_keep_alive(false);
+  client.set_connection_timeout(timeoutSeconds, 0);
+  client.set_read_timeout(timeoutSeconds, 0);
+  client.set_write_timeout(timeoutSeconds, 0);
+
+  httplib::Request req;
+  req.method = upperCase(request.method);
+  req.path = address->path;
+  const std::string_view callerHeaders = request.headerText;
+  addHeaderLines(callerHeaders, req.headers);
+  auto addDefault = [&](std::string_view name, std::string value) {
+    if (!containsName(callerHeaders, name)) {
+      req.headers.emplace(std::string(name), std::move(value));
+    }
+  };
+  addDefault("Accept", std::string(kAccept));
+  addDefault("Referer", request.address);
+  addDefault("Accept-Language", "zh-cn");
+  addDefault("User-Agent", request.userAgent.empty() ? std::string(kDefaultUserAgent) : request.userAgent);
+  if (!request.cookieText.empty()) {
+    addDefault("Cookie", request.cookieText);
+  }
+  if (req.method == "POST") {
+    addDefault("Content-Type", "application/x-www-form-urlencoded");
+    req.body = request.body;
+  }
+
+  const auto response = client.send(req);
+  if (!response || response->status != 200) {
+    return {};
+  }
+  HttpExchangeResult result;
+  result.completed = true;
+  result.body = response->body;
+  result.headers = "HTTP/1.1 " + std::to_string(response->status) + " " + response->reason + "\r\n";
+  for (const auto& [name, value] : response->headers) {
+    result.headers += name + ": " + value + "\r\n";
+    if (std::equal(name.begin(), name.end(), kSetCookie.begin(), kSetCookie.end(), sameLetter)) {
+      result.cookies += std::string(trimmed(std::string_view(value).substr(0, value.find(';')))) + "; ";
+    }
+  }
+  if (result.headers.size() > kRawHeaderLimit) {
+    result.headers.resize(kRawHeaderLimit);
+  }
+  return result;
+}
+
+// What the caller and its worker share; the worker may outlive the caller's wait.
+struct ExchangeBlock {
+  std::mutex mutex;
+  std::condition_variable finished;
+  bool done = false;
+  HttpExchangeResult result;
+};
+
+}  // namespace
+
+HttpExchangeResult httpExchange(const HttpExchangeRequest& request, const ExchangeOptions& options) {
+  const int timeoutSeconds = options.timeoutSeconds > 0 ? options.timeoutSeconds : kDefaultTimeoutSeconds;
+  auto block = std::make_shared<ExchangeBlock>();
+  try {
+    std::thread([block, request, timeoutSeconds] {
+      auto result = performExchange(request, timeoutSeconds);
+      {
+        std::lock_guard lock(block->mutex);
+        block->result = std::move(result);
+        block->done = true;
+      }
+      block->finished.notify_all();
+    }).detach();
+  } catch (const std::system_error&) {
+    return {};  // no thread to be had: a failed exchange like any other
+  }
+
+  // One deadline for the whole wait: events pumped meanwhile do not extend it.
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+  std::unique_lock lock(block->mutex);
+  while (!block->done) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) {
+      return {};
+    }
+    if (options.pump) {
+      block->finished.wait_until(lock, std::min(deadline, now + kPumpInterval));
+      if (block->done) {
+        break;
+      }
+      lock.unlock();
+      options.pump();
+      lock.lock();
+    } else {
+      block->finished.wait_until(lock, deadline);
+    }
+  }
+  return std::move(block->result);
+}
+
+}  // namespace quillan::dataservice

@@ -1,0 +1,202 @@
+#include "evaluate/Evaluation.h"
+
+#include <vector>
+
+#include "common/GbkCodec.h"
+#include "common/TextNumbers.h"
+#include "common/TextSplit.h"
+#include "evaluate/Verdict.h"
+#include "scoring/Element.h"
+
+namespace quillan::evaluate {
+namespace {
+
+using chars::CharRecord;
+
+std::vector<std::string> characters(std::string_view text) {
+  std::vector<std::string> out;
+  if (const auto codePoints = common::decodeUtf8(text)) {
+    for (char32_t c : *codePoints) {
+      out.emplace_back();
+      common::appendUtf8(out.back(), c);
+    }
+  }
+  return out;
+}
+
+// First and last character: the only ones a one- or two-character name slot has room for.
+std::vector<std::string> firstAndLast(const std::vector<std::string>& all) {
+  if (all.size() <= 2) {
+    return all;
+  }
+  return {all.front(), all.back()};
+}
+
+Evaluation refused(EvaluationStatus status, std::string message, std::string focus = {}) {
+  Evaluation evaluation;
+  evaluation.status = status;
+  evaluation.message = std::move(message);
+  evaluation.focus = std::move(focus);
+  return evaluation;
+}
+
+// Looks up the characters in order; the first failure becomes the evaluation's message.
+bool fetchAll(const std::vector<std::string>& wanted, chars::CharacterLookup& lookup, std::vector<CharRecord>& out,
+              Evaluation& failure) {
+  for (const auto& character : wanted) {
+    const auto result = lookup.lookup(character);
+    if (result.status == chars::LookupStatus::Unreachable) {
+      failure = refused(EvaluationStatus::ServiceUnreachable, "无法连接数据服务");
+      return false;
+    }
+    if (result.status != chars::LookupStatus::Found || result.record.strokeCount() <= 0) {
+      failure = refused(EvaluationStatus::CharacterNotFound, "未找到汉字「" + character + "」的笔划数据");
+      return false;
+    }
+    out.push_back(result.record);
+  }
+  return true;
+}
+
+std::string joined(const std::array<std::string_view, 5>& words, std::size_t count) {
+  std::string text;
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) {
+      text += ' ';
+    }
+    text += words[i];
+  }
+  return text;
+}
+
+// Slots 6-11 from the records, the scored state and the name shown.
+void fillResult(Evaluation& evaluation, std::string_view surnameText, const std::vector<CharRecord>& surname,
+                const std::vector<CharRecord>& given, const scoring::ScoringState& state) {
+  auto& result = evaluation.result;
+  result[5] = std::string(surnameText);
+  for (const auto& record : given) {
+    result[5] += record.simplified;
+  }
+  std::string elements;
+  for (const auto& record : surname) {
+    elements += record.element;  // a two-character surname writes its two elements together
+  }
+  for (const auto& record : given) {
+    elements += ' ' + record.element;
+  }
+  result[6] = elements;
+  using scoring::Grid;
+  result[7] = joined({scoring::elementWord(state.gridElement(Grid::Heaven)),
+                      scoring::elementWord(state.gridElement(Grid::Person)),
+                      scoring::elementWord(state.gridElement(Grid::Earth)),
+                      {},
+                      {}},
+                     3);
+  result[8] =
+      joined({state.gridLuckWord(Grid::Heaven), state.gridLuckWord(Grid::Person), state.gridLuckWord(Grid::Earth),
+              state.gridLuckWord(Grid::Outer), state.gridLuckWord(Grid::Total)},
+             5);
+  result[10] = state.scoreText();
+  result[9] = std::string(verdictSentence(state.totalScore()));
+}
+
+void placeCharacters(ReportInputs& inputs, const std::vector<CharRecord>& surname,
+                     const std::vector<CharRecord>& given) {
+  inputs.surname1 = surname.at(0);
+  inputs.surname2 = surname.size() > 1 ? surname[1] : CharRecord{};
+  inputs.given1 = given.at(0);
+  inputs.given2 = given.size() > 1 ? given[1] : CharRecord{};
+}
+
+std::vector<int> strokesOf(const std::vector<CharRecord>& records) {
+  std::vector<int> strokes;
+  for (const auto& record : records) {
+    strokes.push_back(record.strokeCount());
+  }
+  return strokes;
+}
+
+}  // namespace
+
+std::optional<Evaluation> nameInputProblem(std::string_view surname, std::string_view given) {
+  if (surname.empty()) {
+    return refused(EvaluationStatus::BadInput, "请输入姓氏！", "surname");
+  }
+  if (given.empty()) {
+    return refused(EvaluationStatus::BadInput, "请输入名字！", "given");
+  }
+  if (!common::isGbkHanText(surname)) {
+    return refused(EvaluationStatus::BadInput, "姓氏只能是中文汉字", "surname");
+  }
+  if (!common::isGbkHanText(given)) {
+    return refused(EvaluationStatus::BadInput, "名字只能是中文汉字", "given");
+  }
+  return std::nullopt;
+}
+
+Evaluation evaluateName(std::string_view surname, std::string_view given, chars::CharacterLookup& lookup) {
+  if (auto problem = nameInputProblem(surname, given)) {
+    return std::move(*problem);
+  }
+  Evaluation evaluation;
+  std::vector<CharRecord> surnameRecords;
+  std::vector<CharRecord> givenRecords;
+  if (!fetchAll(firstAndLast(characters(surname)), lookup, surnameRecords, evaluation) ||
+      !fetchAll(firstAndLast(characters(given)), lookup, givenRecords, evaluation)) {
+    return evaluation;
+  }
+  scoring::ScoringState state;
+  state.computeFiveGrids(strokesOf(surnameRecords), strokesOf(givenRecords));
+  state.rateGridLuck();
+  state.gridElementsOf();
+  state.rateThreeTalents();
+
+  evaluation.status = EvaluationStatus::Done;
+  placeCharacters(evaluation.inputs, surnameRecords, givenRecords);
+  for (int i = 0; i < scoring::kGridCount; ++i) {
+    evaluation.inputs.grids[static_cast<std::size_t>(i)] = state.gridNumber(static_cast<scoring::Grid>(i));
+  }
+  evaluation.inputs.scoreText = state.scoreText();
+  fillResult(evaluation, surname, surnameRecords, givenRecords, state);
+  return evaluation;
+}
+
+Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::string_view scoreText,
+                       chars::CharacterLookup& lookup) {
+  const auto all = characters(name);
+  const auto grids = common::splitText(gridsText, ",");
+  if (all.size() < 2 || all.size() > 4 || grids.size() != 5 || !common::isGbkHanText(name)) {
+    return refused(EvaluationStatus::BadInput, "这一行没有可评分的名字");
+  }
+  // Two or three characters: one surname character; four: two.
+  const std::size_t surnameLength = all.size() == 4 ? 2 : 1;
+  Evaluation evaluation;
+  std::vector<CharRecord> surnameRecords;
+  std::vector<CharRecord> givenRecords;
+  if (!fetchAll({all.begin(), all.begin() + static_cast<long>(surnameLength)}, lookup, surnameRecords, evaluation) ||
+      !fetchAll({all.begin() + static_cast<long>(surnameLength), all.end()}, lookup, givenRecords, evaluation)) {
+    return evaluation;
+  }
+  evaluation.status = EvaluationStatus::Done;
+  placeCharacters(evaluation.inputs, surnameRecords, givenRecords);
+  for (std::size_t i = 0; i < grids.size(); ++i) {
+    evaluation.inputs.grids[i] = common::textToInt(grids[i]);
+  }
+  evaluation.inputs.scoreText = std::string(scoreText);
+  return evaluation;
+}
+
+ReportFields reportFields(const Evaluation& evaluation, NumerologyTexts& texts) {
+  ReportInputs inputs = evaluation.inputs;
+  for (std::size_t k = 0; k < inputs.grids.size(); ++k) {
+    inputs.numberTexts[k] = texts.numberTexts(numberForTexts(inputs.grids[k]));
+  }
+  std::string combination;
+  for (std::size_t k = 0; k < 3; ++k) {
+    combination += scoring::elementWord(scoring::elementOfNumber(inputs.grids[k]));
+  }
+  inputs.talentTexts = texts.talentTexts(combination);
+  return buildReportFields(inputs);
+}
+
+}  // namespace quillan::evaluate

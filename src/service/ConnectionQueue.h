@@ -1,0 +1,46 @@
+#pragma once
+
+#include <httplib.h>
+
+#include <atomic>
+#include <condition_variable>
+#include <cstddef>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+namespace quillan::service {
+
+// The server's connection workers: at most `maxConnections` connections are served at once, on
+// threads started as they are needed. When all are busy the accepting thread waits here, so
+// further connections stay in the system's accept queue instead of piling up threads or memory.
+// Idle connections end with the read time-out and free their slot.
+class ConnectionQueue : public httplib::TaskQueue {
+ public:
+  // `stopping` lets a waiting accept go on when the server stops.
+  ConnectionQueue(std::size_t maxConnections, const std::atomic<bool>& stopping);
+  ~ConnectionQueue() override;
+  ConnectionQueue(const ConnectionQueue&) = delete;
+  ConnectionQueue& operator=(const ConnectionQueue&) = delete;
+
+  void enqueue(std::function<void()> job) override;
+  void shutdown() override;  // finishes the queued connections and joins every worker
+
+ private:
+  void work();
+
+  const std::size_t maxConnections_;
+  const std::atomic<bool>& stopping_;
+  std::mutex mutex_;
+  std::condition_variable jobReady_;
+  std::condition_variable slotFree_;
+  std::deque<std::function<void()>> jobs_;
+  std::vector<std::thread> workers_;
+  std::size_t busy_ = 0;
+  std::size_t idle_ = 0;
+  bool shutdown_ = false;
+};
+
+}  // namespace quillan::service

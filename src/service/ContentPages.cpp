@@ -1,0 +1,102 @@
+#include "service/ContentPages.h"
+
+#include <algorithm>
+#include <cctype>
+#include <fstream>
+#include <iterator>
+
+namespace quillan::service {
+namespace {
+
+constexpr std::uintmax_t kMaxFileBytes = 16U * 1024U * 1024U;
+
+// Plain relative segments only: no empty, "." or ".." segment, no backslash or NUL, no drive.
+bool isPlainRelativePath(std::string_view path) {
+  if (path.empty() || path.front() == '/' || path.find('\\') != std::string_view::npos ||
+      path.find('\0') != std::string_view::npos || path.find(':') != std::string_view::npos) {
+    return false;
+  }
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const auto end = std::min(path.find('/', start), path.size());
+    const auto segment = path.substr(start, end - start);
+    if (segment.empty() || segment == "." || segment == "..") {
+      return false;
+    }
+    start = end + 1;
+  }
+  return true;
+}
+
+bool isWithin(const std::filesystem::path& path, const std::filesystem::path& root) {
+  auto rootIt = root.begin();
+  auto pathIt = path.begin();
+  for (; rootIt != root.end(); ++rootIt, ++pathIt) {
+    if (pathIt == path.end() || *pathIt != *rootIt) {
+      return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+ContentPages::ContentPages(std::filesystem::path directory) : directory_(std::move(directory)) {}
+
+void ContentPages::addGenerator(std::string relativePath, PageGenerator generator) {
+  generators_.insert_or_assign(std::move(relativePath), std::move(generator));
+}
+
+std::optional<ContentPage> ContentPages::find(std::string_view relativePath) const {
+  if (!isPlainRelativePath(relativePath)) {
+    return std::nullopt;
+  }
+  if (const auto it = generators_.find(relativePath); it != generators_.end()) {
+    return it->second(relativePath);
+  }
+  return readFile(relativePath);
+}
+
+std::optional<ContentPage> ContentPages::readFile(std::string_view relativePath) const {
+  if (directory_.empty()) {
+    return std::nullopt;
+  }
+  std::error_code error;
+  const auto root = std::filesystem::canonical(directory_, error);
+  if (error) {
+    return std::nullopt;
+  }
+  // Resolving links before the check keeps a link inside the directory from pointing outside it.
+  const auto file = std::filesystem::canonical(root / std::filesystem::path(relativePath), error);
+  if (error || !isWithin(file, root) || !std::filesystem::is_regular_file(file, error)) {
+    return std::nullopt;
+  }
+  const auto size = std::filesystem::file_size(file, error);
+  if (error || size > kMaxFileBytes) {
+    return std::nullopt;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    return std::nullopt;
+  }
+  ContentPage page;
+  page.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  page.contentType = contentTypeFor(file.filename().string());
+  return page;
+}
+
+std::string contentTypeFor(std::string_view fileName) {
+  const auto dot = fileName.rfind('.');
+  std::string extension(dot == std::string_view::npos ? std::string_view{} : fileName.substr(dot + 1));
+  std::transform(extension.begin(), extension.end(), extension.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  static const std::map<std::string, std::string, std::less<>> kTypes{
+      {"htm", "text/html"},  {"html", "text/html"},    {"css", "text/css"},          {"js", "text/javascript"},
+      {"txt", "text/plain"}, {"png", "image/png"},     {"jpg", "image/jpeg"},        {"jpeg", "image/jpeg"},
+      {"gif", "image/gif"},  {"svg", "image/svg+xml"}, {"json", "application/json"},
+  };
+  const auto it = kTypes.find(extension);
+  return it != kTypes.end() ? it->second : "application/octet-stream";
+}
+
+}  // namespace quillan::service

@@ -1,0 +1,209 @@
+#include "service/DataServiceServer.h"
+
+#include <httplib.h>
+
+#include <chrono>
+#include <functional>
+#include <stdexcept>
+
+#include "common/RandomGenerator.h"
+#include "service/ConnectionQueue.h"
+#include "service/QueryWhitelist.h"
+#include "service/ReplyEncoder.h"
+#include "service/RequestDecoder.h"
+
+namespace quillan::service {
+namespace {
+
+constexpr const char* kReplyType = "text/plain";
+
+// Each serving thread draws its reply permutations from its own generator.
+common::RandomGenerator& threadRandom() {
+  thread_local common::RandomGenerator random(
+      common::RandomGenerator::tickSeed() ^
+      static_cast<std::uint32_t>(std::hash<std::thread::id>{}(std::this_thread::get_id())));
+  return random;
+}
+
+std::int64_t clockSeconds() {
+  return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
+}
+
+std::string regexEscaped(std::string_view text) {
+  std::string out;
+  for (char c : text) {
+    if (c == '.' || c == '-') {
+      out.push_back('\\');
+    }
+    out.push_back(c);
+  }
+  return out;
+}
+
+// The value of one field of a form body ("C=2&post=..."); the protocol's bodies need no decoding.
+std::optional<std::string_view> formField(std::string_view body, std::string_view name) {
+  while (!body.empty()) {
+    const auto end = body.find('&');
+    const auto field = body.substr(0, end);
+    const auto equals = field.find('=');
+    if (equals != std::string_view::npos && field.substr(0, equals) == name) {
+      return field.substr(equals + 1);
+    }
+    body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
+  }
+  return std::nullopt;
+}
+
+std::size_t headerBytes(const httplib::Request& request) {
+  std::size_t bytes = request.method.size() + request.target.size() + request.version.size() + 4;
+  for (const auto& [name, value] : request.headers) {
+    bytes += name.size() + value.size() + 4;
+  }
+  return bytes;
+}
+
+ServiceConfig checked(ServiceConfig config) {
+  if (const auto problem = configProblem(config); !problem.empty()) {
+    throw std::runtime_error(problem);
+  }
+  return config;
+}
+
+}  // namespace
+
+DataServiceServer::DataServiceServer(ServiceConfig config)
+    : config_(checked(std::move(config))),
+      key_(dataservice::splitKeyText(config_.keyText)),
+      store_(config_.databasePath),
+      pages_(config_.contentDirectory),
+      http_(std::make_unique<httplib::Server>()) {
+  installHandlers();
+}
+
+DataServiceServer::~DataServiceServer() {
+  stop();
+  if (thread_.joinable()) {
+    thread_.join();
+  }
+}
+
+void DataServiceServer::installHandlers() {
+  const auto& limits = config_.limits;
+  auto& http = *http_;
+  http.set_tcp_nodelay(true);
+  http.set_payload_max_length(limits.maxBodyBytes);
+  http.set_read_timeout(std::chrono::duration_cast<std::chrono::microseconds>(limits.readTimeout));
+  http.set_write_timeout(std::chrono::duration_cast<std::chrono::microseconds>(limits.writeTimeout));
+  http.set_keep_alive_timeout(std::max<time_t>(1, limits.keepAliveTimeout.count()));
+  http.set_keep_alive_max_count(limits.keepAliveRequests);
+  http.new_task_queue = [this] {
+    // httplib takes ownership of the queue it is handed and shuts it down when listening ends.
+    return std::make_unique<ConnectionQueue>(config_.limits.maxConnections, stopping_).release();
+  };
+
+  http.set_pre_routing_handler([this](const httplib::Request& request, httplib::Response& response) {
+    if (headerBytes(request) > config_.limits.maxHeaderBytes) {
+      response.status = 431;
+      response.set_header("Connection", "close");
+      return httplib::Server::HandlerResponse::Handled;
+    }
+    return httplib::Server::HandlerResponse::Unhandled;
+  });
+  http.set_exception_handler([](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
+    response.status = 500;
+    response.set_content(std::string(kNoResult), kReplyType);
+  });
+
+  const std::string script = regexEscaped(config_.basePath) + "Velmora\\.asp";
+  http.Get(script, [](const httplib::Request& request, httplib::Response& response) {
+    if (request.get_param_value("C") == "3") {
+      response.set_content(std::to_string(clockSeconds()), kReplyType);
+    } else {
+      response.set_content(cloakReply(kNoResult, std::nullopt, threadRandom()), kReplyType);
+    }
+  });
+  http.Post(script, [this](const httplib::Request& request, httplib::Response& response) {
+    std::optional<DecodedRequest> decoded;
+    if (formField(request.body, "C") == std::optional<std::string_view>("2")) {
+      if (const auto post = formField(request.body, "post")) {
+        decoded = decodeRequest(*post, key_);
+      }
+    }
+    std::string text(kNoResult);
+    std::optional<std::string> trailer;
+    if (decoded) {
+      if (const auto query = recognizeQuery(decoded->statement)) {
+        text = replyText(store_.answer(*query));
+      }
+      if (decoded->carriedClock) {
+        trailer = clockTrailer(clockSeconds());
+      }
+    }
+    response.set_content(cloakReply(text, trailer, threadRandom()), kReplyType);
+  });
+  http.Get(regexEscaped(config_.basePath) + "tovka/(.+)",
+           [this](const httplib::Request& request, httplib::Response& response) {
+             auto page = pages_.find(request.matches[1].str());
+             if (!page) {
+               response.status = 404;
+               return;
+             }
+             response.set_content(std::move(page->body), page->contentType);
+           });
+}
+
+int DataServiceServer::bind() {
+  if (port_ >= 0) {
+    return port_;
+  }
+  if (config_.port == 0) {
+    port_ = http_->bind_to_any_port(config_.host);
+  } else if (http_->bind_to_port(config_.host, config_.port)) {
+    port_ = config_.port;
+  }
+  if (port_ < 0) {
+    throw std::runtime_error("cannot listen on " + config_.host + ":" + std::to_string(config_.port));
+  }
+  return port_;
+}
+
+bool DataServiceServer::run() {
+  bind();
+  running_ = true;
+  const bool served = stopping_ ? true : http_->listen_after_bind();
+  running_ = false;
+  return served;
+}
+
+void DataServiceServer::start() {
+  bind();
+  running_ = true;
+  thread_ = std::thread([this] {
+    if (!stopping_) {
+      http_->listen_after_bind();
+    }
+    running_ = false;
+  });
+  while (running_ && !http_->is_running()) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
+void DataServiceServer::stop() {
+  stopping_ = true;
+  // httplib ignores a stop that comes before it runs; wait for it to run, or to give up.
+  while (running_) {
+    if (http_->is_running()) {
+      http_->stop();
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+}
+
+std::string DataServiceServer::baseAddress() const {
+  const bool ipv6 = config_.host.find(':') != std::string::npos;
+  return "http://" + (ipv6 ? "[" + config_.host + "]" : config_.host) + ":" + std::to_string(port_) + config_.basePath;
+}
+
+}  // namespace quillan::service

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "service/QueryWhitelist.h"
+
+namespace quillan::service {
+
+// The columns and rows a query found; no rows when it found nothing.
+struct StoreAnswer {
+  std::vector<std::string> columns;
+  std::vector<std::vector<std::string>> rows;
+};
+
+// The service's SQLite database, opened read-only. Each allowed query runs the service's own
+// prepared statements: the exact match first, then the containment match in the table's order
+// (highest ID first for characters), as the statements on the wire ask with "like '%X%'".
+// Safe to use from many threads: each thread borrows its own connection.
+class DataStore {
+ public:
+  // Opens the file and prepares every statement; throws std::runtime_error saying why it cannot.
+  explicit DataStore(const std::filesystem::path& path);
+  ~DataStore();
+  DataStore(const DataStore&) = delete;
+  DataStore& operator=(const DataStore&) = delete;
+
+  StoreAnswer answer(const AllowedQuery& query) const;
+
+ private:
+  struct Connection;
+  std::unique_ptr<Connection> borrow() const;
+  void giveBack(std::unique_ptr<Connection> connection) const;
+
+  std::filesystem::path path_;
+  mutable std::mutex mutex_;
+  mutable std::vector<std::unique_ptr<Connection>> idle_;
+};
+
+}  // namespace quillan::service

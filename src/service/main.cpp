@@ -1,0 +1,103 @@
+// quillan-dataservice: the data service on its own, for a deployment that serves many programs.
+#include <pthread.h>
+
+#include <CLI/CLI.hpp>
+#include <csignal>
+#include <iostream>
+#include <thread>
+
+#include "service/BundledData.h"
+#include "service/DataServiceServer.h"
+
+namespace {
+
+constexpr int kExitBadConfig = 2;
+constexpr int kExitCannotServe = 1;
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  using quillan::service::ServiceConfig;
+  CLI::App app{
+      "quillan-dataservice: the Quillan data service. Answers the character, 81-number and three-talents\n"
+      "lookups of the program over HTTP from a read-only SQLite database, and serves the content pages.",
+      "quillan-dataservice"};
+  app.config_formatter(std::make_shared<CLI::ConfigINI>());
+  app.set_config("--config", "", "Read these options from an INI file (lines such as: key = a,b,c,...)");
+
+  ServiceConfig config;
+  config.host = "127.0.0.1";
+  config.port = 8080;
+  config.databasePath = quillan::service::bundledDatabasePath();
+  config.contentDirectory = quillan::service::bundledContentDirectory();
+  std::string listen = "127.0.0.1:8080";
+  std::string database = config.databasePath.string();
+  std::string content = config.contentDirectory.string();
+  std::size_t maxConnections = config.limits.maxConnections;
+  app.add_option("--listen", listen, "HOST:PORT to listen on; port 0 picks a free one and prints it")
+      ->capture_default_str();
+  app.add_option("--db", database, "The SQLite database built from data/ (opened read-only)")->capture_default_str();
+  app.add_option("--base-path", config.basePath,
+                 "Directory part of the service's address: serves <base>Velmora.asp and <base>tovka/...")
+      ->capture_default_str();
+  std::vector<std::string> keyLetters;  // an INI value splits at ",", so the letters are joined again
+  app.add_option("--key", keyLetters,
+                 "The substitution key shared with the clients: 11 distinct lowercase letters joined by \",\"\n"
+                 "(the letters for the digits 1-9, 0 and for \":\"). Required.")
+      ->delimiter(',');
+  app.add_option("--content-dir", content, "Directory of the pages served under <base>tovka/")->capture_default_str();
+  app.add_option("--max-connections", maxConnections, "Connections served at once")->capture_default_str();
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& error) {
+    return app.exit(error) == 0 ? 0 : kExitBadConfig;
+  }
+  const auto address = quillan::service::parseListenAddress(listen);
+  if (!address) {
+    std::cerr << "quillan-dataservice: --listen wants HOST:PORT, not \"" << listen << "\"\n";
+    return kExitBadConfig;
+  }
+  config.host = address->first;
+  config.port = address->second;
+  config.databasePath = database;
+  config.contentDirectory = content;
+  config.limits.maxConnections = maxConnections;
+  config.keyText = CLI::detail::join(keyLetters, ",");
+  if (const auto problem = quillan::service::configProblem(config); !problem.empty()) {
+    std::cerr << "quillan-dataservice: cannot start: " << problem << "\n";
+    return kExitBadConfig;
+  }
+
+  // SIGINT and SIGTERM go to one waiting thread that stops the server; every other thread,
+  // started after this, has them blocked.
+  sigset_t signals;
+  sigemptyset(&signals);
+  sigaddset(&signals, SIGINT);
+  sigaddset(&signals, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &signals, nullptr);
+
+  try {
+    quillan::service::DataServiceServer server(config);
+    server.bind();
+    std::cout << "quillan-dataservice: serving " << server.baseAddress() << " (port " << server.port() << ")"
+              << std::endl;
+    std::thread signalWaiter([&server, &signals] {
+      int received = 0;
+      sigwait(&signals, &received);
+      server.stop();
+    });
+    const bool served = server.run();
+    pthread_kill(signalWaiter.native_handle(), SIGTERM);  // ends the wait when run ended otherwise
+    signalWaiter.join();
+    if (!served) {
+      std::cerr << "quillan-dataservice: could not serve on " << listen << "\n";
+      return kExitCannotServe;
+    }
+    std::cout << "quillan-dataservice: stopped" << std::endl;
+  } catch (const std::exception& error) {
+    std::cerr << "quillan-dataservice: cannot start: " << error.what() << "\n";
+    return kExitCannotServe;
+  }
+  return 0;
+}

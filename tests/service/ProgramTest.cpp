@@ -1,0 +1,181 @@
+#include <gtest/gtest.h>
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "RawHttp.h"
+#include "Subprocess.h"
+#include "service/DataServiceServer.h"
+
+namespace quillan::service {
+namespace {
+
+using testing::runProgram;
+using testing::Subprocess;
+
+constexpr const char* kKeyText = "q,w,e,r,t,y,u,i,o,p,a";
+
+class TempDir {
+ public:
+  explicit TempDir(const std::string& name)
+      : path_(std::filesystem::temp_directory_path() / ("quillan-" + name + "-" + std::to_string(getpid()))) {
+    std::filesystem::remove_all(path_);
+    std::filesystem::create_directories(path_);
+  }
+  ~TempDir() { std::filesystem::remove_all(path_); }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+// Rows of a table, -1 when it cannot be read.
+int rowCount(const std::filesystem::path& database, const std::string& table) {
+  sqlite3* db = nullptr;
+  int count = -1;
+  if (sqlite3_open_v2(database.c_str(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK) {
+    sqlite3_exec(
+        db, ("SELECT count(*) FROM " + table).c_str(),
+        [](void* out, int, char** values, char**) {
+          *static_cast<int*>(out) = std::stoi(values[0]);
+          return 0;
+        },
+        &count, nullptr);
+  }
+  sqlite3_close(db);
+  return count;
+}
+
+TEST(ServiceProgram, RefusesToStartWithoutAValidKeyAndSaysWhy) {
+  const auto none = runProgram({QUILLAN_SERVICE_PROGRAM, "--listen", "127.0.0.1:0", "--db", QUILLAN_FIXTURE_DATABASE});
+  EXPECT_EQ(none.exitCode, 2);
+  EXPECT_NE(none.err.find("no key"), std::string::npos) << none.err;
+  const auto repeated = runProgram({QUILLAN_SERVICE_PROGRAM, "--listen", "127.0.0.1:0", "--db",
+                                    QUILLAN_FIXTURE_DATABASE, "--key", "q,q,e,r,t,y,u,i,o,p,a"});
+  EXPECT_EQ(repeated.exitCode, 2);
+  EXPECT_NE(repeated.err.find("repeats"), std::string::npos) << repeated.err;
+  const auto noDatabase = runProgram(
+      {QUILLAN_SERVICE_PROGRAM, "--listen", "127.0.0.1:0", "--db", "/nonexistent/q.sqlite", "--key", kKeyText});
+  EXPECT_NE(noDatabase.exitCode, 0);
+  EXPECT_NE(noDatabase.err.find("/nonexistent/q.sqlite"), std::string::npos) << noDatabase.err;
+}
+
+TEST(ServiceProgram, HelpExplainsEveryOption) {
+  const auto help = runProgram({QUILLAN_SERVICE_PROGRAM, "--help"});
+  EXPECT_EQ(help.exitCode, 0);
+  for (const char* option : {"--listen", "--db", "--base-path", "--key", "--content-dir", "--config"}) {
+    EXPECT_NE(help.out.find(option), std::string::npos) << option;
+  }
+}
+
+TEST(ServiceProgram, ReadsAnIniFileAndStopsGracefullyOnSignals) {
+  TempDir dir("ini");
+  const auto ini = dir.path() / "service.ini";
+  std::ofstream(ini) << "listen = 127.0.0.1:0\ndb = " << QUILLAN_FIXTURE_DATABASE << "\nkey = " << kKeyText
+                     << "\nbase-path = /svc/\n";
+  for (int signal : {SIGTERM, SIGINT}) {
+    Subprocess service({QUILLAN_SERVICE_PROGRAM, "--config", ini.string()});
+    const auto line = service.readLine();
+    const auto at = line.find("(port ");
+    ASSERT_NE(at, std::string::npos) << line;
+    EXPECT_NE(line.find("/svc/"), std::string::npos) << line;
+    const int port = std::stoi(line.substr(at + 6));
+    const auto clock =
+        testing::exchangeRaw(port, "GET /svc/Velmora.asp?C=3 HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(testing::statusOf(clock), 200);
+    service.signal(signal);
+    EXPECT_EQ(service.wait(), 0);
+    EXPECT_NE(service.restOfOutput().find("stopped"), std::string::npos);
+  }
+}
+
+TEST(DatabaseBuilder, LeavesTablesOfAbsentInputsEmpty) {
+  TempDir dir("dbbuild");
+  const auto out = dir.path() / "empty.sqlite";
+  const auto result =
+      runProgram({QUILLAN_DBBUILD_PROGRAM, "--out", out.string(), "--characters", (dir.path() / "absent.tsv").string(),
+                  "--z81", std::string(QUILLAN_FIXTURE_DIR) + "/z81.tsv"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("zzdcx left empty"), std::string::npos) << result.out;
+  EXPECT_EQ(rowCount(out, "zzdcx"), 0);
+  EXPECT_EQ(rowCount(out, "z81"), 4);
+  EXPECT_EQ(rowCount(out, "zsancai"), 0);
+}
+
+TEST(DatabaseBuilder, FailsOnMalformedInputWithFileAndLine) {
+  TempDir dir("dbbuild-bad");
+  const std::string header =
+      "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\n";
+  struct Case {
+    const char* name;
+    std::string row;
+  };
+  for (const auto& c :
+       {Case{"short row", "1\t华\t華\thuá\t14\n"}, Case{"strokes not a number", "1\t华\t華\thuá\tx\t6\t十\t水\thuá\n"},
+        Case{"outside GBK", "1\t华\t華\thuá\t14\t6\t十\t水\t😀\n"},
+        Case{"repeated ID", "1\t华\t華\thuá\t14\t6\t十\t水\thuá\n1\t李\t李\tlǐ\t7\t7\t木\t火\tlǐ\n"}}) {
+    const auto tsv = dir.path() / "characters.tsv";
+    std::ofstream(tsv) << header << c.row;
+    const auto out = dir.path() / "bad.sqlite";
+    const auto result = runProgram({QUILLAN_DBBUILD_PROGRAM, "--out", out.string(), "--characters", tsv.string()});
+    EXPECT_NE(result.exitCode, 0) << c.name;
+    EXPECT_NE(result.err.find("characters.tsv:"), std::string::npos) << c.name << ": " << result.err;
+    EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
+  }
+}
+
+class CharCommandTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ServiceConfig config;
+    config.databasePath = QUILLAN_FIXTURE_DATABASE;
+    config.keyText = kKeyText;
+    server_ = std::make_unique<DataServiceServer>(config);
+    server_->start();
+  }
+  testing::Finished charCommand(const std::string& character, const std::string& key = kKeyText) {
+    return runProgram({QUILLAN_CLI_PROGRAM, "--service", server_->baseAddress(), "--key", key, "char", character});
+  }
+  std::unique_ptr<DataServiceServer> server_;
+};
+
+TEST_F(CharCommandTest, PrintsTheRecordOrSaysWhyNot) {
+  const auto found = charCommand("华");
+  EXPECT_EQ(found.exitCode, 0) << found.err;
+  EXPECT_EQ(found.out, "华,華,huá,14,水\n");
+
+  const auto missing = charCommand("龙");
+  EXPECT_EQ(missing.exitCode, 4);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("龙 is not in the dictionary"), std::string::npos) << missing.err;
+
+  for (const char* bad : {"ab", "华明", "😀", ""}) {
+    EXPECT_EQ(charCommand(bad).exitCode, 2) << bad;
+  }
+  EXPECT_EQ(charCommand("华", "q,w,e").exitCode, 2);
+}
+
+TEST(CharCommand, UnreachableServiceExitsThree) {
+  const auto result =
+      runProgram({QUILLAN_CLI_PROGRAM, "--service", "http://127.0.0.1:1/", "--key", kKeyText, "char", "华"});
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_NE(result.err.find("cannot reach"), std::string::npos) << result.err;
+  EXPECT_EQ(runProgram({QUILLAN_CLI_PROGRAM, "--service", "http://127.0.0.1:1/", "char", "华"}).exitCode, 2);
+}
+
+// Without --service the command runs the embedded service on the bundled database; whether the
+// character is found depends on what the dictionary holds at build time.
+TEST(CharCommand, UsesTheEmbeddedServiceByDefault) {
+  const auto result = runProgram({QUILLAN_CLI_PROGRAM, "char", "华"});
+  if (rowCount(QUILLAN_BUILT_DATABASE, "zzdcx WHERE zi = '华'") > 0) {
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out.starts_with("华,")) << result.out;
+  } else {
+    EXPECT_EQ(result.exitCode, 4) << result.err;
+    EXPECT_NE(result.err.find("embedded data service"), std::string::npos) << result.err;
+  }
+}
+
+}  // namespace
+}  // namespace quillan::service

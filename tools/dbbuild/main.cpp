@@ -1,0 +1,232 @@
+// quillan-dbbuild: builds the data service's SQLite database from the TSV files under data/.
+// Run by the build; a missing input leaves its table empty (and says so) so that the build works
+// in any order, while a malformed input fails the build with the file and line.
+#include <sqlite3.h>
+
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "common/GbkCodec.h"
+#include "common/TextSplit.h"
+
+namespace {
+
+struct Column {
+  std::string sqlName;
+  std::string tsvName;  // empty: the row's position in the file, from 1
+  bool integer = false;
+};
+
+struct Table {
+  std::string name;
+  std::vector<Column> columns;
+  std::string index;  // column to index, if any
+};
+
+// Column order is the protocol's: callers read columns by position.
+const std::vector<Table> kTables{
+    {"zzdcx",
+     {{"ID", "id", true},
+      {"zi", "simplified", false},
+      {"traditional", "traditional", false},
+      {"pinyin", "pinyin", false},
+      {"strokes", "kangxi_strokes", true},
+      {"simplified_strokes", "simplified_strokes", true},
+      {"radical", "radical", false},
+      {"readings", "readings", false},
+      {"element", "element", false}},
+     "zi"},
+    {"z81",
+     {{"num", "num", true},
+      {"title", "title", false},
+      {"luck", "luck", false},
+      {"hint", "hint", false},
+      {"detail", "detail", false}},
+     ""},
+    {"zsancai",
+     {{"id", "", true},
+      {"title", "title", false},
+      {"luck", "luck", false},
+      {"detail", "detail", false},
+      {"basic_text", "basic_text", false},
+      {"basic_luck", "basic_luck", false},
+      {"success_text", "success_text", false},
+      {"success_luck", "success_luck", false},
+      {"relation_text", "relation_text", false},
+      {"relation_luck", "relation_luck", false},
+      {"character_text", "character_text", false}},
+     "title"},
+};
+
+struct DatabaseCloser {
+  void operator()(sqlite3* db) const { sqlite3_close(db); }
+};
+struct StatementFinalizer {
+  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
+};
+using DatabasePtr = std::unique_ptr<sqlite3, DatabaseCloser>;
+using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
+
+void execute(sqlite3* db, const std::string& sql) {
+  char* message = nullptr;
+  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
+    const std::string text = message != nullptr ? message : "unknown error";
+    sqlite3_free(message);
+    throw std::runtime_error(text + " in: " + sql);
+  }
+}
+
+void createTable(sqlite3* db, const Table& table) {
+  std::string sql = "CREATE TABLE " + table.name + " (";
+  for (std::size_t i = 0; i < table.columns.size(); ++i) {
+    const auto& column = table.columns[i];
+    sql += (i > 0 ? ", " : "") + column.sqlName + (column.integer ? " INTEGER" : " TEXT");
+    if (i == 0) {
+      sql += " PRIMARY KEY";
+    }
+  }
+  execute(db, sql + ")");
+  if (!table.index.empty()) {
+    execute(db, "CREATE INDEX " + table.name + "_" + table.index + " ON " + table.name + " (" + table.index + ")");
+  }
+}
+
+bool isUnsigned(const std::string& text) {
+  return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+std::size_t loadTable(sqlite3* db, const Table& table, const std::filesystem::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    throw std::runtime_error("cannot read " + file.string());
+  }
+  auto fail = [&file](std::size_t line, const std::string& why) {
+    throw std::runtime_error(file.string() + ":" + std::to_string(line) + ": " + why);
+  };
+  std::string line;
+  std::getline(in, line);
+  if (line.starts_with("\xEF\xBB\xBF")) {
+    line.erase(0, 3);
+  }
+  if (!line.empty() && line.back() == '\r') {
+    line.pop_back();
+  }
+  const auto header = quillan::common::splitText(line, "\t");
+  std::vector<int> sourceOf;  // TSV field of every SQL column, -1 for the row number
+  for (const auto& column : table.columns) {
+    if (column.tsvName.empty()) {
+      sourceOf.push_back(-1);
+      continue;
+    }
+    const auto it = std::find(header.begin(), header.end(), column.tsvName);
+    if (it == header.end()) {
+      fail(1, "the header has no column \"" + column.tsvName + "\"");
+    }
+    sourceOf.push_back(static_cast<int>(it - header.begin()));
+  }
+
+  std::string sql = "INSERT INTO " + table.name + " VALUES (";
+  for (std::size_t i = 0; i < table.columns.size(); ++i) {
+    sql += i > 0 ? ", ?" : "?";
+  }
+  sqlite3_stmt* raw = nullptr;
+  if (sqlite3_prepare_v2(db, (sql + ")").c_str(), -1, &raw, nullptr) != SQLITE_OK) {
+    throw std::runtime_error(sqlite3_errmsg(db));
+  }
+  const StatementPtr insert(raw);
+
+  std::size_t lineNumber = 1;
+  std::size_t rows = 0;
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    if (line.empty()) {
+      continue;
+    }
+    const auto fields = quillan::common::splitText(line, "\t");
+    if (fields.size() != header.size()) {
+      fail(lineNumber, std::to_string(fields.size()) + " fields where the header has " + std::to_string(header.size()));
+    }
+    ++rows;
+    sqlite3_reset(insert.get());
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+      const auto& column = table.columns[c];
+      const int bindAt = static_cast<int>(c) + 1;
+      const std::string value = sourceOf[c] < 0 ? std::to_string(rows) : fields[static_cast<std::size_t>(sourceOf[c])];
+      if (!quillan::common::utf8ToGbk(value)) {
+        fail(lineNumber, "\"" + column.tsvName + "\" holds a character GBK cannot carry: " + value);
+      }
+      if (column.integer && value.empty() && c > 0) {
+        sqlite3_bind_null(insert.get(), bindAt);
+      } else if (column.integer) {
+        if (!isUnsigned(value)) {
+          fail(lineNumber, "\"" + column.tsvName + "\" is not a whole number: \"" + value + "\"");
+        }
+        sqlite3_bind_int(insert.get(), bindAt, std::stoi(value));
+      } else {
+        sqlite3_bind_text(insert.get(), bindAt, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+      }
+    }
+    if (sqlite3_step(insert.get()) != SQLITE_DONE) {
+      fail(lineNumber, sqlite3_errmsg(db));
+    }
+  }
+  return rows;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  CLI::App app{"Builds the data service's SQLite database from the TSV files under data/", "quillan-dbbuild"};
+  std::filesystem::path out;
+  std::map<std::string, std::filesystem::path> inputs;
+  app.add_option("--out", out, "The database file to write (replaced as a whole)")->required();
+  app.add_option("--characters", inputs["zzdcx"], "data/dictionary/characters.tsv (table zzdcx)");
+  app.add_option("--z81", inputs["z81"], "data/numerology/z81.tsv (table z81)");
+  app.add_option("--zsancai", inputs["zsancai"], "data/numerology/zsancai.tsv (table zsancai)");
+  CLI11_PARSE(app, argc, argv);
+
+  const auto partial = std::filesystem::path(out.string() + ".partial");
+  try {
+    std::filesystem::create_directories(out.parent_path().empty() ? "." : out.parent_path());
+    std::filesystem::remove(partial);
+    sqlite3* raw = nullptr;
+    const int opened = sqlite3_open_v2(partial.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    DatabasePtr db(raw);
+    if (opened != SQLITE_OK) {
+      throw std::runtime_error("cannot create " + partial.string());
+    }
+    execute(db.get(), "PRAGMA journal_mode = OFF");
+    execute(db.get(), "BEGIN");
+    for (const auto& table : kTables) {
+      createTable(db.get(), table);
+      const auto& file = inputs[table.name];
+      if (file.empty() || !std::filesystem::exists(file)) {
+        std::cout << "quillan-dbbuild: table " << table.name << " left empty: "
+                  << (file.empty() ? std::string("no input given") : file.string() + " does not exist") << "\n";
+        continue;
+      }
+      const auto rows = loadTable(db.get(), table, file);
+      std::cout << "quillan-dbbuild: table " << table.name << ": " << rows << " rows from " << file.string() << "\n";
+    }
+    execute(db.get(), "COMMIT");
+    db.reset();
+    std::filesystem::rename(partial, out);
+  } catch (const std::exception& error) {
+    std::cerr << "quillan-dbbuild: " << error.what() << "\n";
+    std::error_code ignored;
+    std::filesystem::remove(partial, ignored);
+    return 1;
+  }
+  return 0;
+}
