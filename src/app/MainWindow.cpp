@@ -12,6 +12,8 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "app/AppDataService.h"
+#include "app/EvaluationCommands.h"
 #include "app/FeaturePage.h"
 #include "app/GenerationPage.h"
 #include "app/MenuCatalog.h"
@@ -172,7 +174,10 @@ void MainWindow::buildStatusBar() {
 void MainWindow::startUp() {
   // 1. The default look.
   applySkin(SkinCatalog::defaultSkinNumber());
-  // 2. The data service: this build has no data-service client yet, so nothing is looked up.
+  // 2. The data service, and the commands that ask it.
+  service_ = std::make_unique<AppDataService>(options_.config);
+  evaluation_ = new EvaluationCommands(scoringPage_, generationPage_, service_->client(), service_->problem(),
+                                       &options_.hooks, this);
   // 3. The menus.
   for (QMenu* menu : startUpMenus_) {
     menu->setEnabled(true);

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -18,6 +19,8 @@ class QToolBar;
 
 namespace quillan::app {
 
+class AppDataService;
+class EvaluationCommands;
 class GenerationPage;
 class ScoringPage;
 class StatusHints;
@@ -77,6 +80,8 @@ class MainWindow : public QMainWindow {
   QLabel* statusPart0_ = nullptr;
   StatusHints* hints_ = nullptr;
   TrayController* tray_ = nullptr;
+  std::unique_ptr<AppDataService> service_;
+  EvaluationCommands* evaluation_ = nullptr;
   int currentSkin_ = 0;
 };
 
