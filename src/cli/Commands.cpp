@@ -8,6 +8,7 @@ void addListsCommand(CLI::App& app);
 void addCalendarCommand(CLI::App& app);
 void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
@@ -16,6 +17,7 @@ void registerCommands(CLI::App& app) {
   addCalendarCommand(app);
   addCharCommand(app, service);
   addScoreCommand(app, service);
+  addGenerateCommand(app, service);
 }
 
 }  // namespace quillan::cli

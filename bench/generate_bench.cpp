@@ -1,0 +1,79 @@
+// Generation runs with the built-in boys' list and surname 李, rows with all their texts collected
+// as the window would (no window): the high-score run and a classic run with the surname from
+// memory (no data service), and a self-chosen run of 20 characters through the embedded service.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "chars/MemoryCharacterLookup.h"
+#include "dataservice/DataServiceClient.h"
+#include "evaluate/ServiceSources.h"
+#include "generate/Generate.h"
+#include "service/EmbeddedDataService.h"
+
+namespace {
+
+using namespace quillan;
+
+const chars::CharacterLists& lists() {
+  static const auto loaded = chars::loadBuiltInLists();
+  return loaded;
+}
+
+void runMode(benchmark::State& state, generate::GenerationMode mode) {
+  if (lists().boys.empty()) {
+    state.SkipWithError("the built-in boys' list is empty");
+    return;
+  }
+  chars::MemoryCharacterLookup lookup({{"李", "李", "lǐ", "7", "木"}});
+  generate::GenerationRequest request;
+  request.surname = "李";
+  request.mode = mode;
+  request.birthday = {"生日", "2013", "5", "20", "10"};
+  std::vector<generate::ResultRow> rows;
+  for (auto _ : state) {
+    rows.clear();
+    const auto outcome = generate::runGenerate(
+        request, lists(), lookup, {.row = [&](generate::ResultRow row) { rows.push_back(std::move(row)); }});
+    benchmark::DoNotOptimize(outcome);
+  }
+  state.counters["rows"] = static_cast<double>(rows.size());
+  state.counters["list"] = static_cast<double>(lists().boys.size());
+}
+
+void BM_HighScoreRun(benchmark::State& state) { runMode(state, generate::GenerationMode::HighScore); }
+BENCHMARK(BM_HighScoreRun)->Unit(benchmark::kMillisecond);
+
+void BM_ClassicRun(benchmark::State& state) { runMode(state, generate::GenerationMode::Classic); }
+BENCHMARK(BM_ClassicRun)->Unit(benchmark::kMicrosecond);
+
+// 21 lookups (the surname and 20 characters), one request each, then 400 rows.
+void BM_SelfChosenTwentyThroughService(benchmark::State& state) {
+  if (lists().boys.size() < 20) {
+    state.SkipWithError("the built-in boys' list has fewer than 20 entries");
+    return;
+  }
+  service::EmbeddedDataService embedded;
+  dataservice::DataServiceClient client(embedded.connect());
+  evaluate::ServiceCharacterLookup lookup(client);
+  generate::GenerationRequest request;
+  request.surname = "李";
+  request.mode = generate::GenerationMode::SelfChosen;
+  for (std::size_t i = 0; i < 20; ++i) {
+    request.selfChosenText += chars::parseEntry(lists().boys[i * lists().boys.size() / 20]).simplified;
+  }
+  std::vector<generate::ResultRow> rows;
+  for (auto _ : state) {
+    rows.clear();
+    const auto outcome = generate::runGenerate(
+        request, lists(), lookup, {.row = [&](generate::ResultRow row) { rows.push_back(std::move(row)); }});
+    if (outcome.status != generate::GenerationStatus::Completed) {
+      state.SkipWithError(outcome.message.c_str());
+      return;
+    }
+  }
+  state.counters["rows"] = static_cast<double>(rows.size());
+}
+BENCHMARK(BM_SelfChosenTwentyThroughService)->Unit(benchmark::kMillisecond);
+
+}  // namespace

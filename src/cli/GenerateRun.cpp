@@ -1,0 +1,73 @@
+#include "cli/GenerateRun.h"
+
+#include <vector>
+
+#include "cli/Commands.h"
+#include "cli/RowOutput.h"
+#include "generate/Generate.h"
+#include "generate/RequestCheck.h"
+#include "generate/ResultExport.h"
+
+namespace quillan::cli {
+namespace {
+
+constexpr int kExitWriteFailed = 1;
+
+int exitCodeOf(generate::GenerationStatus status) {
+  switch (status) {
+    case generate::GenerationStatus::Completed:
+      return kExitOk;
+    case generate::GenerationStatus::Refused:
+      return kExitBadInput;
+    case generate::GenerationStatus::ServiceUnreachable:
+      return kExitServiceUnreachable;
+    case generate::GenerationStatus::CharacterNotFound:
+      break;
+  }
+  return kExitNotFound;
+}
+
+}  // namespace
+
+int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const chars::CharacterLists& lists,
+                       const LookupProvider& lookup, std::ostream& out, std::ostream& err) {
+  const auto converted = requestFromOptions(options, now);
+  if (!converted.error.empty()) {
+    err << "quillan-cli: " << converted.error << '\n';
+    return kExitBadInput;
+  }
+  if (const auto refusal = generate::refusalOf(converted.request, lists)) {
+    err << generate::kMessageCaption << "：" << *refusal << '\n';
+    return kExitBadInput;
+  }
+
+  std::vector<generate::ResultRow> rows;
+  std::vector<std::string> notices;
+  generate::GenerationSinks sinks;
+  sinks.row = [&](generate::ResultRow row) { rows.push_back(std::move(row)); };
+  sinks.notice = [&](std::string_view message) {
+    notices.emplace_back(message);
+    err << generate::kMessageCaption << "：" << message << '\n';
+  };
+  const auto outcome = generate::runGenerate(converted.request, lists, lookup(), sinks);
+  if (outcome.status != generate::GenerationStatus::Completed) {
+    err << generate::kMessageCaption << "：" << outcome.message << '\n';
+    return exitCodeOf(outcome.status);
+  }
+
+  if (!options.out.empty()) {
+    const auto written = generate::exportResultList(options.out, rows);
+    if (!written.ok) {
+      err << "quillan-cli: " << written.message << '\n';
+      return kExitWriteFailed;
+    }
+  } else {
+    writeRows(out, options.format, rows, outcome.summary, notices);
+  }
+  if (!outcome.summary.empty() && (options.format != RowFormat::Json || !options.out.empty())) {
+    err << outcome.summary << '\n';
+  }
+  return kExitOk;
+}
+
+}  // namespace quillan::cli

@@ -1,0 +1,84 @@
+#include "cli/RowOutput.h"
+
+#include <array>
+#include <cstdio>
+
+#include "generate/ResultExport.h"
+
+namespace quillan::cli {
+namespace {
+
+constexpr std::array<const char*, generate::kResultColumnCount> kJsonKeys{"number", "name",    "elements", "grids",
+                                                                          "luck",   "talents", "score"};
+
+std::string jsonString(std::string_view text) {
+  std::string quoted = "\"";
+  for (char c : text) {
+    switch (c) {
+      case '"':
+        quoted += "\\\"";
+        break;
+      case '\\':
+        quoted += "\\\\";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char escaped[8];
+          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
+          quoted += escaped;
+        } else {
+          quoted += c;
+        }
+    }
+  }
+  return quoted + '"';
+}
+
+void writeTsv(std::ostream& out, std::span<const generate::ResultRow> rows) {
+  const auto line = [&](const auto& cells) {
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      out << (i == 0 ? "" : "\t") << cells[i];
+    }
+    out << '\n';
+  };
+  line(generate::kResultColumnTitles);
+  for (const auto& row : rows) {
+    line(row.cells);
+  }
+}
+
+void writeJson(std::ostream& out, std::span<const generate::ResultRow> rows, const std::string& summary,
+               const std::vector<std::string>& notices) {
+  out << "{\"rows\":[";
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    out << (r == 0 ? "\n" : ",\n") << '{';
+    for (std::size_t c = 0; c < kJsonKeys.size(); ++c) {
+      out << (c == 0 ? "" : ",") << '"' << kJsonKeys[c] << "\":" << jsonString(rows[r].cells[c]);
+    }
+    out << '}';
+  }
+  out << "\n],\"summary\":" << jsonString(summary) << ",\"notices\":[";
+  for (std::size_t i = 0; i < notices.size(); ++i) {
+    out << (i == 0 ? "" : ",") << jsonString(notices[i]);
+  }
+  out << "]}\n";
+}
+
+}  // namespace
+
+void writeRows(std::ostream& out, RowFormat format, std::span<const generate::ResultRow> rows,
+               const std::string& summary, const std::vector<std::string>& notices) {
+  switch (format) {
+    case RowFormat::Export:
+      out << generate::exportText(rows);
+      break;
+    case RowFormat::Tsv:
+      writeTsv(out, rows);
+      break;
+    case RowFormat::Json:
+      writeJson(out, rows, summary, notices);
+      break;
+  }
+}
+
+}  // namespace quillan::cli

@@ -1,0 +1,92 @@
+#include "generate/ClassicMode.h"
+
+#include <vector>
+
+#include "common/RandomGenerator.h"
+#include "generate/RequestCheck.h"
+#include "generate/RunSeed.h"
+
+namespace quillan::generate {
+namespace {
+
+// One given-name position: its record and the text the name column shows for it.
+struct Position {
+  chars::CharRecord record;
+  std::string shown;
+};
+
+Position drawn(const std::vector<std::string>& list, common::RandomGenerator& random) {
+  auto record = chars::parseEntry(chars::pickRandomEntry(list, random));
+  auto shown = record.simplified;
+  return {std::move(record), std::move(shown)};
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> classicSeedOffset(chars::Gender gender, NameLength length, GenerationCharOption option) {
+  const bool boy = gender == chars::Gender::Boy;
+  if (length == NameLength::Two) {
+    return boy ? 918u : 91888u;
+  }
+  switch (option) {
+    case GenerationCharOption::Second:
+      return boy ? 999u : 5918u;
+    case GenerationCharOption::Third:
+      return boy ? 888u : 5988u;
+    case GenerationCharOption::None:
+      break;
+  }
+  return std::nullopt;
+}
+
+GenerationOutcome runClassicMode(const GenerationRequest& request, const GenerationContext& context,
+                                 const chars::CharacterLists& lists, const GenerationSinks& sinks) {
+  const std::uint32_t seed = baseSeed(context.heavenGrid(), request.birthday);
+  common::RandomGenerator random(seed);
+  GenerationOutcome outcome;
+  if (request.algorithm != Algorithm::Normal) {
+    return outcome;
+  }
+  const auto& list = lists.forGender(request.gender);
+  if (const auto offset = classicSeedOffset(request.gender, request.nameLength, request.generationCharOption)) {
+    random.seed(seed + *offset);
+  }
+  const bool threeCharacters = request.nameLength == NameLength::Three;
+  const auto option = threeCharacters ? request.generationCharOption : GenerationCharOption::None;
+  const Position fixed{context.generationCharRecord, generationCharText(request)};
+
+  auto scoring = context.scoringState;
+  ResultRowMaker rowMaker;
+  for (int i = 1; i <= kClassicRows; ++i) {
+    std::vector<Position> given;
+    if (!threeCharacters) {
+      given.push_back(drawn(list, random));
+    } else if (option == GenerationCharOption::Second) {
+      given.push_back(fixed);
+      given.push_back(drawn(list, random));
+    } else if (option == GenerationCharOption::Third) {
+      given.push_back(drawn(list, random));
+      given.push_back(fixed);
+    } else {
+      given.push_back(drawn(list, random));
+      given.push_back(drawn(list, random));
+    }
+
+    std::vector<int> strokes;
+    std::string name = request.surname;
+    std::string elements = context.surnameRecord.element;
+    for (const auto& position : given) {
+      strokes.push_back(position.record.strokeCount());
+      name += position.shown;
+      elements += position.record.element;
+    }
+    scoring.scoreGivenName(strokes);
+    if (sinks.row) {
+      sinks.row(rowMaker.make(i, std::move(name), std::move(elements), scoring));
+    }
+    outcome.rowsWritten = i;
+  }
+  return outcome;
+}
+
+}  // namespace quillan::generate

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+
+#include "chars/CharacterLists.h"
+#include "generate/GenerationContext.h"
+#include "generate/GenerationOutcome.h"
+#include "generate/GenerationRequest.h"
+#include "generate/GenerationSinks.h"
+
+namespace quillan::generate {
+
+inline constexpr int kClassicRows = 100;
+
+// What the classic mode adds to the base seed for a branch; nullopt where the base seed stays
+// ("三字" without generation character).
+std::optional<std::uint32_t> classicSeedOffset(chars::Gender gender, NameLength length, GenerationCharOption option);
+
+// 经典模式: 100 names drawn at random from the gender's list, neither filtered nor sorted, with the
+// generation character fixed in its position where one is set ("三字" only). "高级算法" writes no
+// rows. The gender's list must not be empty.
+GenerationOutcome runClassicMode(const GenerationRequest& request, const GenerationContext& context,
+                                 const chars::CharacterLists& lists, const GenerationSinks& sinks);
+
+}  // namespace quillan::generate

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillan::scoring {
+class ScoringState;
+}
+
+namespace quillan::generate {
+
+inline constexpr std::size_t kResultColumnCount = 7;
+
+// The result list's column titles, in column order.
+inline constexpr std::array<std::string_view, kResultColumnCount> kResultColumnTitles{
+    "编号", "姓名", "五行", "天格,人格,地格,外格,总格", "五格吉凶", "三才", "综合评分"};
+
+enum class ResultColumn : std::size_t { Number, Name, Elements, Grids, Luck, Talents, Score };
+
+// One row of the result list: the texts of its seven cells.
+struct ResultRow {
+  std::array<std::string, kResultColumnCount> cells;
+
+  const std::string& operator[](ResultColumn column) const { return cells[static_cast<std::size_t>(column)]; }
+  bool operator==(const ResultRow&) const = default;
+};
+
+// Makes the rows of one run. It keeps the score texts it has made, since a run of tens of thousands
+// of rows meets only a few dozen scores.
+class ResultRowMaker {
+ public:
+  // A row for the name scored last: number (1-based), the full name and its elements as shown
+  // (surname texts first), then grids, luck words, three talents and score from the scoring state.
+  ResultRow make(int number, std::string name, std::string elements, const scoring::ScoringState& scoring);
+
+ private:
+  std::string scoreText(const scoring::ScoringState& scoring);
+
+  std::vector<std::string> scoreTexts_;  // by score in tenths; empty until met
+};
+
+}  // namespace quillan::generate
