@@ -16,6 +16,13 @@ DialogHooks DialogHooks::interactive() {
   hooks.saveFileName = [](QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
   };
+  hooks.saveFileNameWithFilter = [](QWidget* parent, const QString& caption, const QString& suggested,
+                                    const QString& filter, QString* selectedFilter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter, selectedFilter);
+  };
+  hooks.openFileName = [](QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+  };
   hooks.openUrl = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
   return hooks;
 }

@@ -18,6 +18,12 @@ struct DialogHooks {
   // A save dialog: caption, suggested path, filter. Returns the chosen path, or empty when cancelled.
   std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)>
       saveFileName;
+  // A save dialog that also reports the filter entry the user chose (for formats picked by filter).
+  std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter,
+                        QString* selectedFilter)>
+      saveFileNameWithFilter;
+  // An open dialog: caption, filter. Returns the chosen path, or empty when cancelled.
+  std::function<QString(QWidget* parent, const QString& caption, const QString& filter)> openFileName;
   // Opens an address in the desktop's browser.
   std::function<bool(const QUrl& address)> openUrl;
 

@@ -13,6 +13,7 @@
 
 #include "app/ArticleListWindow.h"
 #include "app/DataServiceConnection.h"
+#include "app/EvaluationCommands.h"
 #include "app/ExportCommand.h"
 #include "app/FeaturePage.h"
 #include "app/GenerationController.h"
@@ -64,9 +65,6 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QMainWindow
   connect(generationPage_, &GenerationPage::bannerClicked, this, &MainWindow::openHomePage);
   connect(generationPage_, &GenerationPage::exportRequested, this,
           [this] { exportResultList(this, generationPage_->results(), options_.hooks); });
-  // The name report is built by its own part of the program; until it is there, say so.
-  connect(generationPage_, &GenerationPage::rowActivated, this,
-          [this] { options_.hooks.inform(this, tr("温馨提示"), notYetAvailableText(), DialogHooks::Tone::Plain); });
 
   tray_ = new TrayController(this, options_.trayAvailable.value_or(QSystemTrayIcon::isSystemTrayAvailable()));
 
@@ -233,6 +231,7 @@ void MainWindow::startUp() {
     connection_ = std::make_shared<DataServiceConnection>(options_.config);
     lookup_ = std::make_shared<ServiceCharacterLookup>(connection_);
   }
+  evaluation_ = new EvaluationCommands(scoringPage_, generationPage_, connection_, &options_.hooks, this);
   // 3. The menus.
   for (QMenu* menu : startUpMenus_) {
     menu->setEnabled(true);

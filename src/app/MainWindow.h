@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -21,6 +22,7 @@ namespace quillan::app {
 
 class DataServiceConnection;
 class GenerationController;
+class EvaluationCommands;
 class GenerationPage;
 class ScoringPage;
 class StatusHints;
@@ -95,6 +97,7 @@ class MainWindow : public QMainWindow {
   QLabel* statusPart0_ = nullptr;
   StatusHints* hints_ = nullptr;
   TrayController* tray_ = nullptr;
+  EvaluationCommands* evaluation_ = nullptr;
   int currentSkin_ = 0;
 };
 

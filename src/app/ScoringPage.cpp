@@ -1,23 +1,52 @@
 #include "app/ScoringPage.h"
 
+#include <QDateEdit>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "app/ChineseInputFilter.h"
 #include "app/NotYetAvailable.h"
 #include "app/Pictures.h"
+#include "calendar/LunarDate.h"
 #include "ui_ScoringPage.h"
 
 namespace quillan::app {
+namespace {
+
+// "农历癸巳年 四月 十一 · 属蛇", or why there is none.
+QString lunarCaption(const QDate& date) {
+  const auto lunar = calendar::lunarDateOf({date.year(), date.month(), date.day()});
+  if (!lunar) {
+    return QCoreApplication::translate("quillan::app::ScoringPage", "农历：超出历法范围（1901–2100年）");
+  }
+  return QCoreApplication::translate("quillan::app::ScoringPage", "农历%1 · 属%2")
+      .arg(QString::fromStdString(lunar->text()), QString::fromStdString(lunar->zodiac()));
+}
+
+}  // namespace
 
 ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::ScoringPage>()) {
   ui_->setupUi(this);
   ui_->图片框2->setFixedSize(200, 250);
   ui_->图片框2->setAlignment(Qt::AlignCenter);
-  ui_->农历日期框1->setDate(QDate::currentDate());
   new ChineseInputFilter(ui_->编辑框8, tr("姓氏只能是中文汉字"), hooks);
   new ChineseInputFilter(ui_->编辑框9, tr("名字只能是中文汉字"), hooks);
 
-  // The report and the certificate are built by their own parts of the program; until they are
-  // there the commands say so instead of pretending.
+  // The lunar date and zodiac of the chosen birth date, under the date box.
+  auto* lunar = new QLabel(this);
+  lunar->setObjectName(QStringLiteral("标签_农历"));
+  lunar->setProperty("role", QStringLiteral("hint"));
+  ui_->证书表单->insertRow(1, QString(), lunar);
+  connect(ui_->农历日期框1, &QDateEdit::dateChanged, lunar,
+          [lunar](const QDate& date) { lunar->setText(lunarCaption(date)); });
+  ui_->农历日期框1->setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
+  ui_->农历日期框1->setDate(QDate::currentDate());
+  lunar->setText(lunarCaption(ui_->农历日期框1->date()));
+
+  // Until the window connects the commands they say they are not there.
   for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
                            static_cast<QWidget*>(ui_->按钮_添加照片), static_cast<QWidget*>(ui_->按钮_删除照片)}) {
     markNotYetAvailable(command);
@@ -31,13 +60,46 @@ void ScoringPage::showInnerPage(int index) { ui_->选择夹2->setCurrentIndex(in
 int ScoringPage::innerPage() const { return ui_->选择夹2->currentIndex(); }
 
 void ScoringPage::showDefaultPhoto() {
-  const QLabel* box = ui_->图片框2;
-  ui_->图片框2->setPixmap(Pictures::defaultPhoto(box->size() - QSize(8, 8), devicePixelRatioF()));
+  const QSize size = ui_->图片框2->size() - QSize(8, 8);
+  setPhoto(Pictures::defaultPhoto(size, 2.0).toImage());
+}
+
+void ScoringPage::setPhoto(const QImage& photo) {
+  photo_ = photo;
+  if (photo_.isNull()) {
+    ui_->图片框2->setPixmap(QPixmap());
+    return;
+  }
+  const QSize box = ui_->图片框2->size() - QSize(8, 8);
+  const qreal ratio = devicePixelRatioF();
+  QPixmap shown = QPixmap::fromImage(photo_).scaled(box * ratio, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  shown.setDevicePixelRatio(ratio);
+  ui_->图片框2->setPixmap(shown);
 }
 
 void ScoringPage::setBusy(bool busy) {
   ui_->按钮9->setEnabled(!busy && scoringAvailable_);
   ui_->按钮4->setEnabled(!busy && certificateAvailable_);
 }
+
+void ScoringPage::commandsReady() {
+  scoringAvailable_ = true;
+  certificateAvailable_ = true;
+  for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
+                           static_cast<QWidget*>(ui_->按钮_添加照片), static_cast<QWidget*>(ui_->按钮_删除照片)}) {
+    command->setEnabled(true);
+    command->setToolTip(QString());
+  }
+}
+
+QLineEdit* ScoringPage::surnameBox() const { return ui_->编辑框8; }
+QLineEdit* ScoringPage::givenBox() const { return ui_->编辑框9; }
+QPushButton* ScoringPage::scoreButton() const { return ui_->按钮9; }
+QPushButton* ScoringPage::certificateButton() const { return ui_->按钮4; }
+QPushButton* ScoringPage::addPhotoButton() const { return ui_->按钮_添加照片; }
+QPushButton* ScoringPage::removePhotoButton() const { return ui_->按钮_删除照片; }
+QLabel* ScoringPage::photoBox() const { return ui_->图片框2; }
+QDateEdit* ScoringPage::dateBox() const { return ui_->农历日期框1; }
+QLineEdit* ScoringPage::hourBox() const { return ui_->编辑框_时; }
 
 }  // namespace quillan::app

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <memory>
 
@@ -8,6 +9,11 @@
 namespace Ui {
 class ScoringPage;
 }
+
+class QDateEdit;
+class QLabel;
+class QLineEdit;
+class QPushButton;
 
 namespace quillan::app {
 
@@ -26,11 +32,28 @@ class ScoringPage : public QWidget {
   void showDefaultPhoto();
   // While a generation run waits, the evaluation commands are refused.
   void setBusy(bool busy);
+  // Called once the report and certificate commands are connected to their handlers.
+  void commandsReady();
+
+  QLineEdit* surnameBox() const;
+  QLineEdit* givenBox() const;
+  QPushButton* scoreButton() const;
+  QPushButton* certificateButton() const;
+  QPushButton* addPhotoButton() const;
+  QPushButton* removePhotoButton() const;
+  QLabel* photoBox() const;
+  QDateEdit* dateBox() const;
+  QLineEdit* hourBox() const;
+
+  // The photo in 图片框2 (null when removed).
+  QImage photo() const { return photo_; }
+  void setPhoto(const QImage& photo);
 
  private:
   std::unique_ptr<Ui::ScoringPage> ui_;
   bool scoringAvailable_ = false;
   bool certificateAvailable_ = false;
+  QImage photo_;
 };
 
 }  // namespace quillan::app

@@ -2,7 +2,7 @@
 
 #include "app/DataServiceConnection.h"
 #include "dataservice/DataServiceClient.h"
-#include "dataservice/LookupQueries.h"
+#include "evaluate/ServiceSources.h"
 
 namespace quillan::app {
 
@@ -14,14 +14,7 @@ chars::LookupResult ServiceCharacterLookup::lookup(std::string_view character) {
   if (client == nullptr) {
     return {chars::LookupStatus::Unreachable, {}};
   }
-  const dataservice::QueryResult reply = client->runQueryDetailed(dataservice::characterLookupQuery(character));
-  if (!reply.answered) {
-    return {chars::LookupStatus::Unreachable, {}};
-  }
-  if (dataservice::dataRowCount(reply.table) < 1) {
-    return {chars::LookupStatus::NotFound, {}};
-  }
-  return {chars::LookupStatus::Found, chars::recordFromLookup(reply.table)};
+  return evaluate::ServiceCharacterLookup(*client).lookup(character);
 }
 
 }  // namespace quillan::app

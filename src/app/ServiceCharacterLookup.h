@@ -8,8 +8,8 @@ namespace quillan::app {
 
 class DataServiceConnection;
 
-// The dictionary lookup over the data service: the character statement of the protocol, the
-// record from columns 2, 3, 4, 5 and 9 of the first data row. A service that did not answer is
+// The dictionary lookup over the window's data-service connection, which may not be up yet (then
+// the service counts as unreachable); the lookup itself is the core's. A service that did not answer is
 // told apart from a character it does not know, so that neither is taken for 0 strokes.
 class ServiceCharacterLookup final : public chars::CharacterLookup {
  public:

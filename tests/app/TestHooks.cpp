@@ -25,6 +25,18 @@ MainWindowOptions recordingOptions(Recorded& recorded) {
     recorded.saveCaptions.push_back(caption);
     return recorded.saveAnswer;
   };
+  options.hooks.saveFileNameWithFilter = [&recorded](QWidget*, const QString& caption, const QString&, const QString&,
+                                                     QString* selected) {
+    recorded.saveCaptions.push_back(caption);
+    if (selected != nullptr) {
+      *selected = recorded.saveFilter;
+    }
+    return recorded.saveAnswer;
+  };
+  options.hooks.openFileName = [&recorded](QWidget*, const QString& caption, const QString&) {
+    recorded.openCaptions.push_back(caption);
+    return recorded.openAnswer;
+  };
   options.hooks.openUrl = [&recorded](const QUrl& address) {
     recorded.opened.push_back(address);
     return true;

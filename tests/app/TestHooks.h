@@ -21,6 +21,9 @@ struct Recorded {
   std::vector<QUrl> opened;
   QString saveAnswer;  // what the save dialog "chooses"; empty cancels
   std::vector<QString> saveCaptions;
+  QString saveFilter;  // the filter entry the save dialog "chose"
+  QString openAnswer;  // what the open dialog "chooses"; empty cancels
+  std::vector<QString> openCaptions;
 
   QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 };

@@ -1,0 +1,207 @@
+#include "app/EvaluationCommands.h"
+
+#include "app/DataServiceConnection.h"
+
+#include <QDateEdit>
+#include <QImageReader>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/CertificateWindow.h"
+#include "app/GenerationPage.h"
+#include "app/ReportWindow.h"
+#include "app/ResultListModel.h"
+#include "app/ScoringPage.h"
+#include "app/ServiceWait.h"
+#include "common/RandomGenerator.h"
+#include "evaluate/BirthDateTexts.h"
+#include "evaluate/ReportOutput.h"
+#include "evaluate/ServiceSources.h"
+
+namespace quillan::app {
+
+struct EvaluationCommands::Outcome {
+  evaluate::Evaluation evaluation;
+  std::optional<evaluate::ReportFields> fields;
+};
+
+EvaluationCommands::EvaluationCommands(ScoringPage* scoring, GenerationPage* generation,
+                                       std::shared_ptr<DataServiceConnection> connection, const DialogHooks* hooks,
+                                       QWidget* window)
+    : QObject(window),
+      scoring_(scoring),
+      generation_(generation),
+      connection_(std::move(connection)),
+      hooks_(hooks),
+      window_(window) {
+  connect(scoring_->scoreButton(), &QPushButton::clicked, this, &EvaluationCommands::scoreName);
+  connect(scoring_->certificateButton(), &QPushButton::clicked, this, &EvaluationCommands::makeCertificate);
+  connect(scoring_->addPhotoButton(), &QPushButton::clicked, this, &EvaluationCommands::addPhoto);
+  connect(scoring_->removePhotoButton(), &QPushButton::clicked, this, &EvaluationCommands::removePhoto);
+  connect(generation_, &GenerationPage::rowActivated, this, &EvaluationCommands::reportRow);
+  scoring_->commandsReady();
+}
+
+void EvaluationCommands::setBusy(bool busy) {
+  scoring_->setBusy(busy);
+  // The generation page's commands get back the state they had, not simply "enabled".
+  QPushButton* generate = generation_->generateButton();
+  QPushButton* exportList = generation_->exportButton();
+  if (busy) {
+    generateWasEnabled_ = generate->isEnabled();
+    exportWasEnabled_ = exportList->isEnabled();
+    generation_->setBusy(true);
+  } else {
+    generation_->setBusy(false);
+    generate->setEnabled(generateWasEnabled_);
+    exportList->setEnabled(exportWasEnabled_);
+  }
+}
+
+EvaluationCommands::Outcome EvaluationCommands::evaluate(
+    const std::function<evaluate::Evaluation(chars::CharacterLookup&)>& run, bool wantFields) {
+  Outcome outcome;
+  setBusy(true);
+  runWhileWaiting([&] {
+    // Waits for the connection, if it is still being made, on the worker rather than the window.
+    dataservice::DataServiceClient* client = connection_ ? connection_->client() : nullptr;
+    if (client == nullptr) {
+      outcome.evaluation.status = evaluate::EvaluationStatus::ServiceUnreachable;
+      outcome.evaluation.message = "无法连接数据服务";
+      if (connection_ && !connection_->problem().empty()) {
+        outcome.evaluation.message += "：" + connection_->problem();
+      }
+      return;
+    }
+    evaluate::ServiceCharacterLookup lookup(*client);
+    outcome.evaluation = run(lookup);
+    if (wantFields && outcome.evaluation.status == evaluate::EvaluationStatus::Done) {
+      evaluate::ServiceNumerologyTexts texts(*client);
+      outcome.fields = evaluate::reportFields(outcome.evaluation, texts);
+    }
+  });
+  setBusy(false);
+  return outcome;
+}
+
+void EvaluationCommands::refuse(const evaluate::Evaluation& evaluation) {
+  hooks_->inform(window_, tr("温馨提示"), QString::fromStdString(evaluation.message), DialogHooks::Tone::Warning);
+  if (evaluation.focus == "surname") {
+    scoring_->surnameBox()->setFocus();
+  } else if (evaluation.focus == "given") {
+    scoring_->givenBox()->setFocus();
+  }
+}
+
+void EvaluationCommands::showReport(const Outcome& outcome) {
+  if (outcome.evaluation.status != evaluate::EvaluationStatus::Done) {
+    refuse(outcome.evaluation);
+    return;
+  }
+  const auto page = evaluate::reportFilePath();
+  if (const auto problem = evaluate::writeHtmlReport(page, *outcome.fields)) {
+    hooks_->inform(window_, tr("温馨提示"), tr("报告文件无法写入：") + QString::fromStdString(*problem),
+                   DialogHooks::Tone::Warning);
+    return;
+  }
+  // The commands stay disabled until the modal report window is closed.
+  setBusy(true);
+  ReportWindow report(page, *outcome.fields, hooks_, window_);
+  report.exec();
+  setBusy(false);
+}
+
+void EvaluationCommands::scoreName() {
+  const std::string surname = scoring_->surnameBox()->text().trimmed().toStdString();
+  const std::string given = scoring_->givenBox()->text().trimmed().toStdString();
+  if (const auto problem = evaluate::nameInputProblem(surname, given)) {
+    refuse(*problem);
+    return;
+  }
+  showReport(
+      evaluate([&](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); }, true));
+}
+
+void EvaluationCommands::reportRow(int row) {
+  const ResultListModel& list = generation_->results();
+  if (row < 0 || row >= list.rowCount()) {
+    return;
+  }
+  using generate::ResultColumn;
+  const auto& cells = list.row(row);
+  const std::string name = cells[ResultColumn::Name];
+  const std::string grids = cells[ResultColumn::Grids];
+  const std::string score = cells[ResultColumn::Score];
+  showReport(evaluate([&](chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup); },
+                      true));
+}
+
+void EvaluationCommands::makeCertificate() {
+  const std::string surname = scoring_->surnameBox()->text().trimmed().toStdString();
+  const std::string given = scoring_->givenBox()->text().trimmed().toStdString();
+  const QString hourText = scoring_->hourBox()->text().trimmed();
+  auto refuseBox = [&](QLineEdit* box, const QString& text) {
+    hooks_->inform(window_, tr("温馨提示"), text, DialogHooks::Tone::Warning);
+    box->setFocus();
+  };
+  if (surname.empty()) {
+    return refuseBox(scoring_->surnameBox(), tr("请输入姓氏！"));
+  }
+  if (given.empty()) {
+    return refuseBox(scoring_->givenBox(), tr("请输入名字！"));
+  }
+  if (hourText.isEmpty()) {
+    return refuseBox(scoring_->hourBox(), tr("请输入出生时辰！"));
+  }
+  // Any other text would become a wrong hour and wrong pillars.
+  bool whole = false;
+  const int hour = hourText.toInt(&whole);
+  if (!whole || hour < 0 || hour > 23) {
+    return refuseBox(scoring_->hourBox(), tr("出生时辰应为0到23之间的整数"));
+  }
+  if (const auto problem = evaluate::nameInputProblem(surname, given)) {
+    return refuse(*problem);
+  }
+  const QDate date = scoring_->dateBox()->date();
+  const auto birth = evaluate::birthDateTexts({date.year(), date.month(), date.day()}, hour);
+  const Outcome outcome =
+      evaluate([&](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); }, false);
+  if (outcome.evaluation.status != evaluate::EvaluationStatus::Done) {
+    return refuse(outcome.evaluation);
+  }
+  certificate::CertificateContent content;
+  for (std::size_t i = 0; i < birth.size(); ++i) {
+    content.texts[i] = QString::fromStdString(birth[i]);
+  }
+  for (std::size_t i = birth.size(); i < content.texts.size(); ++i) {
+    content.texts[i] = QString::fromStdString(outcome.evaluation.result[i]);
+  }
+  common::RandomGenerator random(common::RandomGenerator::tickSeed());
+  content.number = QString::fromStdString(evaluate::certificateNumber(random));
+  content.photo = scoring_->photo();
+
+  setBusy(true);
+  CertificateWindow window(std::move(content), hooks_, window_);
+  window.exec();
+  setBusy(false);
+}
+
+void EvaluationCommands::addPhoto() {
+  const QString path =
+      hooks_->openFileName(window_, tr("加载图片"), tr("JPGE(*.jpg);;BMP(*.bmp);;GIF(*.gif);;TIFF(*.tiff)"));
+  if (path.isEmpty()) {
+    return;
+  }
+  QImageReader reader(path);
+  reader.setAutoTransform(true);
+  const QImage photo = reader.read();
+  if (photo.isNull()) {
+    hooks_->inform(window_, tr("温馨提示"), tr("无法读取图片：") + reader.errorString(), DialogHooks::Tone::Warning);
+    return;
+  }
+  scoring_->setPhoto(photo);
+}
+
+void EvaluationCommands::removePhoto() { scoring_->setPhoto(QImage()); }
+
+}  // namespace quillan::app
