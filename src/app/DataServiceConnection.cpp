@@ -1,5 +1,6 @@
 #include "app/DataServiceConnection.h"
 
+#include "content/ContentService.h"
 #include "dataservice/DataServiceClient.h"
 #include "dataservice/SubstitutionKey.h"
 #include "service/EmbeddedDataService.h"
@@ -19,7 +20,9 @@ DataServiceConnection::~DataServiceConnection() {
 void DataServiceConnection::connect(AppConfig config) {
   try {
     if (config.serviceBase.isEmpty()) {
-      embedded_ = std::make_unique<service::EmbeddedDataService>();
+      // The content pages come with it: the menus' pages are served under its tovka/.
+      embedded_ = std::make_unique<service::EmbeddedDataService>(content::withContentPages({}));
+      baseAddress_ = embedded_->baseAddress();
       description_ = "the embedded data service at " + embedded_->baseAddress();
       client_ = std::make_unique<dataservice::DataServiceClient>(embedded_->connect());
     } else {
@@ -27,6 +30,7 @@ void DataServiceConnection::connect(AppConfig config) {
       if (base.back() != '/') {
         base.push_back('/');
       }
+      baseAddress_ = base;
       description_ = "the data service at " + base;
       const std::string key = config.serviceKey.toStdString();
       if (const auto problem = dataservice::keyProblem(dataservice::splitKeyText(key)); !problem.empty()) {
@@ -58,6 +62,11 @@ bool DataServiceConnection::ready() const {
 std::string DataServiceConnection::problem() {
   done_.wait();
   return problem_;
+}
+
+std::string DataServiceConnection::baseAddress() {
+  done_.wait();
+  return baseAddress_;
 }
 
 std::string DataServiceConnection::description() {

@@ -31,6 +31,9 @@ class DataServiceConnection {
   bool ready() const;
   // Why there is no client (empty while connecting or when connected).
   std::string problem();
+  // The service's base address, under which the content pages lie ("http://127.0.0.1:…/"); empty
+  // when the embedded service could not start.
+  std::string baseAddress();
   // "the embedded data service at http://127.0.0.1:…/" or the remote address.
   std::string description();
 
@@ -40,6 +43,7 @@ class DataServiceConnection {
   std::unique_ptr<service::EmbeddedDataService> embedded_;
   std::unique_ptr<dataservice::DataServiceClient> client_;
   std::string problem_;
+  std::string baseAddress_;
   std::string description_;
   std::shared_future<void> done_;
 };

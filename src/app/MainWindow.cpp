@@ -11,6 +11,7 @@
 #include <QTime>
 #include <QToolBar>
 
+#include "app/ArticleListWindow.h"
 #include "app/DataServiceConnection.h"
 #include "app/EvaluationCommands.h"
 #include "app/ExportCommand.h"
@@ -19,6 +20,7 @@
 #include "app/GenerationPage.h"
 #include "app/MenuCatalog.h"
 #include "app/NotYetAvailable.h"
+#include "app/PageWindow.h"
 #include "app/Pictures.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
@@ -26,6 +28,9 @@
 #include "app/SkinCatalog.h"
 #include "app/StatusHints.h"
 #include "app/TrayController.h"
+#include "content/Collections.h"
+#include "content/MenuPages.h"
+#include "content/PageAddress.h"
 
 namespace quillan::app {
 
@@ -98,7 +103,9 @@ void MainWindow::buildMenus() {
       }
       QAction* action = menu->addAction(entry);
       action->setObjectName(QStringLiteral("菜单项_") + entry);
-      markNotYetAvailable(action);
+      if (!bindContentEntry(action, entry)) {
+        markNotYetAvailable(action);
+      }
     }
   }
 
@@ -138,6 +145,44 @@ void MainWindow::buildMenus() {
   QAction* about = contact->addAction(tr("关于我们"));
   about->setObjectName(QStringLiteral("菜单项_关于我们"));
   connect(about, &QAction::triggered, this, &MainWindow::showAbout);
+}
+
+bool MainWindow::bindContentEntry(QAction* action, const QString& entry) {
+  const std::string text = entry.toStdString();
+  if (const auto* collection = content::collectionByMenuEntry(text)) {
+    connect(action, &QAction::triggered, this, [this, entry, collection] {
+      auto* window =
+          new ArticleListWindow(entry, contentBase(), std::string(collection->section), collection->titleList, this);
+      window->show();
+    });
+    return true;
+  }
+  for (const auto pages :
+       {content::folkPages(), content::zodiacPages(), content::rhymePages(), content::storyPages()}) {
+    for (const auto& page : pages) {
+      if (page.menuEntry == text) {
+        connect(action, &QAction::triggered, this, [this, entry, page] {
+          const auto address = content::pageAddress(contentBase(), page.section, page.file);
+          auto* window = new PageWindow(entry, QUrl(QString::fromStdString(address)), this);
+          window->show();
+        });
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+std::string MainWindow::contentBase() const {
+  // The pages lie under the data service's base address, embedded or configured.
+  if (connection_) {
+    return connection_->baseAddress();
+  }
+  std::string base = options_.config.serviceBase.toStdString();
+  if (!base.empty() && base.back() != '/') {
+    base.push_back('/');
+  }
+  return base;
 }
 
 void MainWindow::buildToolBar() {

@@ -70,6 +70,9 @@ class MainWindow : public QMainWindow {
 
  private:
   void buildMenus();
+  // Binds a reading-menu entry to the collection or page it opens; false when it has none.
+  bool bindContentEntry(QAction* action, const QString& entry);
+  std::string contentBase() const;
   void buildToolBar();
   void buildStatusBar();
   void startUp();

@@ -7,7 +7,8 @@
 namespace quillan::app {
 
 // The reading menus of the menu bar, in menu-bar order after "快捷菜单". An empty entry is a
-// separator. Their pages are not part of the program yet, so the window shows them disabled.
+// separator. Each entry opens the collection or page of the same name (content/Collections.h,
+// content/MenuPages.h).
 struct ContentMenu {
   QString title;
   QStringList entries;
