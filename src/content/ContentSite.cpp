@@ -1,5 +1,7 @@
 #include "content/ContentSite.h"
 
+#include "common/ContainedFile.h"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -156,26 +158,7 @@ std::optional<std::string> ContentSite::readSource(std::string_view relativePath
   if (!isPlainPath(relativePath, ".txt")) {
     return std::nullopt;
   }
-  std::error_code error;
-  const auto root = std::filesystem::canonical(directory_, error);
-  if (error) {
-    return std::nullopt;
-  }
-  // Resolving links first keeps a link inside the directory from reaching outside it.
-  const auto file = std::filesystem::canonical(root / std::filesystem::path(relativePath), error);
-  if (error || !isWithin(file, root) || !std::filesystem::is_regular_file(file, error)) {
-    return std::nullopt;
-  }
-  const auto size = std::filesystem::file_size(file, error);
-  if (error || size > kMaxSourceBytes) {
-    return std::nullopt;
-  }
-  std::ifstream in(file, std::ios::binary);
-  std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-  if (!in.good() && !in.eof()) {
-    return std::nullopt;
-  }
-  return text;
+  return common::readContainedFile(directory_, relativePath, kMaxSourceBytes);
 }
 
 std::optional<std::string> ContentSite::pageHtml(std::string_view path, std::string_view query) const {

@@ -1,5 +1,7 @@
 #include "service/ContentPages.h"
 
+#include "common/ContainedFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <fstream>
@@ -28,17 +30,6 @@ bool isPlainRelativePath(std::string_view path) {
   return true;
 }
 
-bool isWithin(const std::filesystem::path& path, const std::filesystem::path& root) {
-  auto rootIt = root.begin();
-  auto pathIt = path.begin();
-  for (; rootIt != root.end(); ++rootIt, ++pathIt) {
-    if (pathIt == path.end() || *pathIt != *rootIt) {
-      return false;
-    }
-  }
-  return true;
-}
-
 }  // namespace
 
 ContentPages::ContentPages(std::filesystem::path directory) : directory_(std::move(directory)) {}
@@ -58,30 +49,13 @@ std::optional<ContentPage> ContentPages::find(std::string_view relativePath) con
 }
 
 std::optional<ContentPage> ContentPages::readFile(std::string_view relativePath) const {
-  if (directory_.empty()) {
-    return std::nullopt;
-  }
-  std::error_code error;
-  const auto root = std::filesystem::canonical(directory_, error);
-  if (error) {
-    return std::nullopt;
-  }
-  // Resolving links before the check keeps a link inside the directory from pointing outside it.
-  const auto file = std::filesystem::canonical(root / std::filesystem::path(relativePath), error);
-  if (error || !isWithin(file, root) || !std::filesystem::is_regular_file(file, error)) {
-    return std::nullopt;
-  }
-  const auto size = std::filesystem::file_size(file, error);
-  if (error || size > kMaxFileBytes) {
-    return std::nullopt;
-  }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
+  auto body = common::readContainedFile(directory_, relativePath, kMaxFileBytes);
+  if (!body) {
     return std::nullopt;
   }
   ContentPage page;
-  page.body.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  page.contentType = contentTypeFor(file.filename().string());
+  page.body = std::move(*body);
+  page.contentType = contentTypeFor(std::filesystem::path(relativePath).filename().string());
   return page;
 }
 

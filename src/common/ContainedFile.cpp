@@ -1,0 +1,46 @@
+#include "common/ContainedFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace quillan::common {
+namespace {
+
+bool isWithin(const std::filesystem::path& path, const std::filesystem::path& root) {
+  const auto [rootEnd, pathEnd] = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
+  return rootEnd == root.end();
+}
+
+}  // namespace
+
+std::optional<std::string> readContainedFile(const std::filesystem::path& directory, std::string_view relativePath,
+                                             std::uintmax_t maxBytes) {
+  if (directory.empty()) {
+    return std::nullopt;
+  }
+  std::error_code error;
+  const auto root = std::filesystem::canonical(directory, error);
+  if (error) {
+    return std::nullopt;
+  }
+  const auto file = std::filesystem::canonical(root / std::filesystem::path(relativePath), error);
+  if (error || !isWithin(file, root) || !std::filesystem::is_regular_file(file, error)) {
+    return std::nullopt;
+  }
+  const auto size = std::filesystem::file_size(file, error);
+  if (error || size > maxBytes) {
+    return std::nullopt;
+  }
+  std::ifstream in(file, std::ios::binary);
+  if (!in) {
+    return std::nullopt;
+  }
+  std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (in.bad()) {
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+}  // namespace quillan::common
