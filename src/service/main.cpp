@@ -6,6 +6,7 @@
 #include <iostream>
 #include <thread>
 
+#include "content/ContentService.h"
 #include "service/BundledData.h"
 #include "service/DataServiceServer.h"
 
@@ -79,6 +80,11 @@ int main(int argc, char** argv) {
 
   try {
     quillan::service::DataServiceServer server(config);
+    // The pages made from the dictionary and the calendar, and the articles rendered from their sources.
+    const auto site = quillan::content::contentSiteFor(config.contentDirectory, config.databasePath);
+    for (auto& [path, generator] : quillan::content::contentPageGenerators(site)) {
+      server.contentPages().addGenerator(path, std::move(generator));
+    }
     server.bind();
     std::cout << "quillan-dataservice: serving " << server.baseAddress() << " (port " << server.port() << ")"
               << std::endl;

@@ -90,6 +90,25 @@ TEST(ServiceProgram, ReadsAnIniFileAndStopsGracefullyOnSignals) {
   }
 }
 
+TEST(ServiceProgram, ServesTheGeneratedAndRenderedContentPages) {
+  Subprocess service({QUILLAN_SERVICE_PROGRAM, "--listen", "127.0.0.1:0", "--key", kKeyText});
+  const auto line = service.readLine();
+  const auto at = line.find("(port ");
+  ASSERT_NE(at, std::string::npos) << line;
+  const int port = std::stoi(line.substr(at + 6));
+  for (const char* path : {"/tovka/mszs/mszs/essjqb.htm", "/tovka/mszs/mszs/bjx.htm", "/tovka/yezs/yezsttd/3.htm"}) {
+    const auto response =
+        testing::exchangeRaw(port, std::string("GET ") + path + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+    EXPECT_EQ(testing::statusOf(response), 200) << path;
+    EXPECT_NE(response.find("charset=gbk"), std::string::npos) << path;
+  }
+  const auto source =
+      testing::exchangeRaw(port, "GET /tovka/yezs/yezsttd/3.txt HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+  EXPECT_EQ(testing::statusOf(source), 404);
+  service.signal(SIGTERM);
+  EXPECT_EQ(service.wait(), 0);
+}
+
 TEST(DatabaseBuilder, LeavesTablesOfAbsentInputsEmpty) {
   TempDir dir("dbbuild");
   const auto out = dir.path() / "empty.sqlite";
