@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "cli/JsonText.h"
 #include "generate/ResultExport.h"
 
 namespace quillan::cli {
@@ -10,29 +11,6 @@ namespace {
 
 constexpr std::array<const char*, generate::kResultColumnCount> kJsonKeys{"number", "name",    "elements", "grids",
                                                                           "luck",   "talents", "score"};
-
-std::string jsonString(std::string_view text) {
-  std::string quoted = "\"";
-  for (char c : text) {
-    switch (c) {
-      case '"':
-        quoted += "\\\"";
-        break;
-      case '\\':
-        quoted += "\\\\";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char escaped[8];
-          std::snprintf(escaped, sizeof escaped, "\\u%04x", static_cast<unsigned>(c));
-          quoted += escaped;
-        } else {
-          quoted += c;
-        }
-    }
-  }
-  return quoted + '"';
-}
 
 void writeTsv(std::ostream& out, std::span<const generate::ResultRow> rows) {
   const auto line = [&](const auto& cells) {

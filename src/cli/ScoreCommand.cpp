@@ -5,6 +5,7 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
+#include "cli/JsonText.h"
 #include "cli/ServiceConnection.h"
 #include "evaluate/Evaluation.h"
 #include "evaluate/ReportOutput.h"
@@ -13,33 +14,10 @@
 namespace quillan::cli {
 namespace {
 
-std::string jsonText(std::string_view text) {
-  std::string out = "\"";
-  for (char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        out += c;
-    }
-  }
-  return out + "\"";
-}
-
 std::string recordJson(const chars::CharRecord& r) {
-  return "{\"simplified\":" + jsonText(r.simplified) + ",\"traditional\":" + jsonText(r.traditional) +
-         ",\"pinyin\":" + jsonText(r.pinyin) + ",\"strokes\":" + jsonText(r.strokes) +
-         ",\"element\":" + jsonText(r.element) + "}";
+  return "{\"simplified\":" + jsonString(r.simplified) + ",\"traditional\":" + jsonString(r.traditional) +
+         ",\"pinyin\":" + jsonString(r.pinyin) + ",\"strokes\":" + jsonString(r.strokes) +
+         ",\"element\":" + jsonString(r.element) + "}";
 }
 
 std::string evaluationJson(const evaluate::Evaluation& e) {
@@ -55,9 +33,9 @@ std::string evaluationJson(const evaluate::Evaluation& e) {
     grids += (grids.empty() ? "" : ",") + std::to_string(grid);
   }
   const auto& r = e.result;
-  return "{\"name\":" + jsonText(r[5]) + ",\"characters\":[" + characters + "],\"grids\":[" + grids +
-         "],\"characterElements\":" + jsonText(r[6]) + ",\"gridElements\":" + jsonText(r[7]) +
-         ",\"luck\":" + jsonText(r[8]) + ",\"score\":" + jsonText(r[10]) + ",\"verdict\":" + jsonText(r[9]) + "}";
+  return "{\"name\":" + jsonString(r[5]) + ",\"characters\":[" + characters + "],\"grids\":[" + grids +
+         "],\"characterElements\":" + jsonString(r[6]) + ",\"gridElements\":" + jsonString(r[7]) +
+         ",\"luck\":" + jsonString(r[8]) + ",\"score\":" + jsonString(r[10]) + ",\"verdict\":" + jsonString(r[9]) + "}";
 }
 
 }  // namespace
