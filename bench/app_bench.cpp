@@ -2,19 +2,26 @@
 //   start-up      process start to the window shown, the embedded data service answering
 //   high-score    李, boy: click on "生成" to the last row in the list, several runs
 //   event gap     the longest wait of a 5 ms timer on the window's thread during a run
-//   memory        resident set after the runs
+//   memory        resident set after the runs, and again after the reports
+//   report        "姓名评分" with 李 / 明华, and a double-click on a row of a classic list: the click to
+//                 the report window shown with its page, and to that page first drawn, many times
 #include <QAbstractItemModel>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 #include "app/ApplicationSetup.h"
@@ -40,6 +47,121 @@ long residentKiB() {
 double median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
+}
+
+double worst(const std::vector<double>& values) { return *std::max_element(values.begin(), values.end()); }
+
+// Runs the whole generation the window starts on "生成" and waits for its end.
+int generateList(quillan::app::MainWindow& window) {
+  int rows = -1;
+  const auto finished = QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window,
+                                         [&](int written) { rows = written; });
+  window.findChild<QPushButton*>(QStringLiteral("按钮_生成"))->click();
+  while (rows < 0) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  QObject::disconnect(finished);
+  return rows;
+}
+
+// Text the way an input method commits it: a key event carrying the characters.
+void type(QWidget* box, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, text);
+  QApplication::sendEvent(box, &press);
+  QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, text);
+  QApplication::sendEvent(box, &release);
+}
+
+void sendMouse(QWidget* target, QEvent::Type type, QPoint at) {
+  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+  QMouseEvent event(type, at, target->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+  QApplication::sendEvent(target, &event);
+}
+
+// One opening of the modal report window, timed from the clock's start: when it is shown, whether its
+// page is in it by then, and when that page has first been drawn. It closes the window after the draw
+// so that exec() returns; a window that never draws is closed after a while and counted as missing.
+class ReportWatch : public QObject {
+ public:
+  explicit ReportWatch(const QElapsedTimer& clock) : clock_(clock) {}
+
+  QString name;  // the name the report is for: its characters stand in the page's table
+  double shownMs = -1;
+  double drawnMs = -1;
+  bool pageLoaded = false;
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Show && report_ == nullptr) {
+      auto* dialog = qobject_cast<QDialog*>(watched);
+      if (dialog != nullptr && dialog->objectName() == QStringLiteral("报告窗口")) {
+        shownMs = clock_.nsecsElapsed() / 1e6;
+        report_ = dialog;
+        browser_ = dialog->findChild<QTextBrowser*>(QStringLiteral("超文本浏览框1"));
+        const QString page = browser_ != nullptr ? browser_->toPlainText() : QString();
+        pageLoaded = page.contains(QStringLiteral("姓名五格三才综合评分")) &&
+                     std::all_of(name.begin(), name.end(), [&](QChar c) { return page.contains(c); });
+        QTimer::singleShot(2000, dialog, [dialog] { dialog->close(); });
+      }
+    } else if (event->type() == QEvent::Paint && browser_ != nullptr && watched == browser_->viewport() &&
+               drawnMs < 0 && !closing_) {
+      // Runs once the paint that is starting now is done.
+      closing_ = true;
+      QTimer::singleShot(0, report_, [this] {
+        drawnMs = clock_.nsecsElapsed() / 1e6;
+        report_->close();
+      });
+    }
+    return false;
+  }
+
+ private:
+  const QElapsedTimer& clock_;
+  QDialog* report_ = nullptr;
+  QTextBrowser* browser_ = nullptr;
+  bool closing_ = false;
+};
+
+struct ReportFigures {
+  std::vector<double> shown;
+  std::vector<double> drawn;
+  int missing = 0;
+};
+
+// Times `open` (which returns once the report window is closed again) `runs` times; `open` starts the
+// clock and tells which name the report must be for.
+ReportFigures timeReports(int runs, const std::function<void(QElapsedTimer&, QString&)>& open) {
+  ReportFigures figures;
+  for (int run = 0; run < runs; ++run) {
+    QElapsedTimer clock;
+    ReportWatch watch(clock);
+    qApp->installEventFilter(&watch);
+    open(clock, watch.name);
+    qApp->removeEventFilter(&watch);
+    if (watch.shownMs < 0 || watch.drawnMs < 0 || !watch.pageLoaded) {
+      ++figures.missing;
+      continue;
+    }
+    figures.shown.push_back(watch.shownMs);
+    figures.drawn.push_back(watch.drawnMs);
+    // Lets the closed window go before the next click.
+    QApplication::processEvents();
+  }
+  return figures;
+}
+
+void printReportFigures(const char* what, int runs, const ReportFigures& figures) {
+  if (figures.shown.empty()) {
+    std::printf("%s: no report window with its page in %d clicks\n", what, runs);
+    return;
+  }
+  std::printf(
+      "%s: %zu of %d reports, click to report shown median %.1f ms, worst %.1f ms (first %.1f ms); "
+      "to page drawn median %.1f ms, worst %.1f ms\n",
+      what, figures.shown.size(), runs, median(figures.shown), worst(figures.shown), figures.shown.front(),
+      median(figures.drawn), worst(figures.drawn));
+  if (figures.missing > 0) {
+    std::printf("%s: %d clicks without a report window showing its page\n", what, figures.missing);
+  }
 }
 
 }  // namespace
@@ -120,5 +242,46 @@ int main(int argc, char** argv) {
               median(toLastRow), worstGap);
   std::printf("closing message: %s\n", qPrintable(summary));
   std::printf("memory after %d runs: %.1f MB resident\n", kRuns, residentKiB() / 1024.0);
+
+  constexpr int kReports = 20;
+  // Double-click on a row of a classic list: rows taken in turn, each scrolled into view first.
+  window.findChild<QRadioButton*>(QStringLiteral("单选框_经典模式"))->click();
+  summary.clear();
+  const int classicRows = generateList(window);
+  const QString classicMessage = summary.isEmpty() ? QStringLiteral("no closing message") : summary;
+  summary.clear();
+  auto* list = window.findChild<QAbstractItemView*>(QStringLiteral("超级列表框1"));
+  int nextRow = 0;
+  const ReportFigures rowReports = timeReports(kReports, [&](QElapsedTimer& clock, QString& name) {
+    const QModelIndex index = model->index(nextRow++ % std::max(1, model->rowCount()), 1);
+    name = index.data().toString();
+    list->scrollTo(index);
+    QWidget* viewport = list->viewport();
+    const QPoint at = list->visualRect(index).center();
+    sendMouse(viewport, QEvent::MouseButtonPress, at);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+    clock.start();
+    sendMouse(viewport, QEvent::MouseButtonDblClick, at);
+    sendMouse(viewport, QEvent::MouseButtonRelease, at);
+  });
+  std::printf("classic list: %d rows (%s)\n", classicRows, qPrintable(classicMessage));
+  printReportFigures("row double-click", kReports, rowReports);
+
+  // "姓名评分" on its page with 李 / 明华 typed in.
+  window.switchToPage(1, 1);
+  QApplication::processEvents();
+  type(window.findChild<QLineEdit*>(QStringLiteral("编辑框8")), QStringLiteral("李"));
+  type(window.findChild<QLineEdit*>(QStringLiteral("编辑框9")), QStringLiteral("明华"));
+  auto* score = window.findChild<QPushButton*>(QStringLiteral("按钮9"));
+  const ReportFigures scoreReports = timeReports(kReports, [&](QElapsedTimer& clock, QString& name) {
+    name = QStringLiteral("李明华");
+    clock.start();
+    score->click();
+  });
+  printReportFigures("click-to-report (李明华)", kReports, scoreReports);
+  if (!summary.isEmpty()) {
+    std::printf("message during the reports: %s\n", qPrintable(summary));
+  }
+  std::printf("memory after %d reports: %.1f MB resident\n", 2 * kReports, residentKiB() / 1024.0);
   return 0;
 }
