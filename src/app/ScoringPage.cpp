@@ -52,7 +52,7 @@ ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
 
   // Until the window connects the commands they say they are not there.
   for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
-                           static_cast<QWidget*>(ui_->按钮_添加照片), static_cast<QWidget*>(ui_->按钮_删除照片)}) {
+                           static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
     markNotYetAvailable(command);
   }
 }
@@ -90,7 +90,7 @@ void ScoringPage::commandsReady() {
   scoringAvailable_ = true;
   certificateAvailable_ = true;
   for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
-                           static_cast<QWidget*>(ui_->按钮_添加照片), static_cast<QWidget*>(ui_->按钮_删除照片)}) {
+                           static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
     command->setEnabled(true);
     command->setToolTip(QString());
   }
@@ -100,8 +100,8 @@ QLineEdit* ScoringPage::surnameBox() const { return ui_->编辑框8; }
 QLineEdit* ScoringPage::givenBox() const { return ui_->编辑框9; }
 QPushButton* ScoringPage::scoreButton() const { return ui_->按钮9; }
 QPushButton* ScoringPage::certificateButton() const { return ui_->按钮4; }
-QPushButton* ScoringPage::addPhotoButton() const { return ui_->按钮_添加照片; }
-QPushButton* ScoringPage::removePhotoButton() const { return ui_->按钮_删除照片; }
+QPushButton* ScoringPage::addPhotoButton() const { return ui_->按钮5; }
+QPushButton* ScoringPage::removePhotoButton() const { return ui_->按钮6; }
 QLabel* ScoringPage::photoBox() const { return ui_->图片框2; }
 QDateEdit* ScoringPage::dateBox() const { return ui_->农历日期框1; }
 QLineEdit* ScoringPage::hourBox() const { return ui_->编辑框_时; }
