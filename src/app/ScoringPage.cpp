@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/ChineseInputFilter.h"
+#include "app/LunarCalendarWidget.h"
 #include "app/NotYetAvailable.h"
 #include "app/Pictures.h"
 #include "calendar/LunarDate.h"
@@ -42,6 +43,9 @@ ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
   ui_->证书表单->insertRow(1, QString(), lunar);
   connect(ui_->农历日期框1, &QDateEdit::dateChanged, lunar,
           [lunar](const QDate& date) { lunar->setText(lunarCaption(date)); });
+  // Its calendar shows the lunar day of every date.
+  ui_->农历日期框1->setCalendarPopup(true);
+  ui_->农历日期框1->setCalendarWidget(new LunarCalendarWidget(ui_->农历日期框1));
   ui_->农历日期框1->setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
   ui_->农历日期框1->setDate(QDate::currentDate());
   lunar->setText(lunarCaption(ui_->农历日期框1->date()));
