@@ -15,6 +15,7 @@
 #include "app/ServiceWait.h"
 #include "common/RandomGenerator.h"
 #include "evaluate/BirthDateTexts.h"
+#include "evaluate/Certificate.h"
 #include "evaluate/ReportOutput.h"
 #include "evaluate/ServiceSources.h"
 
@@ -35,7 +36,7 @@ EvaluationCommands::EvaluationCommands(ScoringPage* scoring, GenerationPage* gen
       hooks_(hooks),
       window_(window) {
   connect(scoring_->scoreButton(), &QPushButton::clicked, this, &EvaluationCommands::scoreName);
-  connect(scoring_->certificateButton(), &QPushButton::clicked, this, &EvaluationCommands::makeCertificate);
+  connect(scoring_->certificateButton(), &QPushButton::clicked, this, &EvaluationCommands::buildCertificate);
   connect(scoring_->addPhotoButton(), &QPushButton::clicked, this, &EvaluationCommands::addPhoto);
   connect(scoring_->removePhotoButton(), &QPushButton::clicked, this, &EvaluationCommands::removePhoto);
   connect(generation_, &GenerationPage::rowActivated, this, &EvaluationCommands::reportRow);
@@ -136,7 +137,7 @@ void EvaluationCommands::reportRow(int row) {
                       true));
 }
 
-void EvaluationCommands::makeCertificate() {
+void EvaluationCommands::buildCertificate() {
   const std::string surname = scoring_->surnameBox()->text().trimmed().toStdString();
   const std::string given = scoring_->givenBox()->text().trimmed().toStdString();
   const QString hourText = scoring_->hourBox()->text().trimmed();
@@ -153,27 +154,24 @@ void EvaluationCommands::makeCertificate() {
   if (hourText.isEmpty()) {
     return refuseBox(scoring_->hourBox(), tr("请输入出生时辰！"));
   }
-  // Any other text would become a wrong hour and wrong pillars.
-  bool whole = false;
-  const int hour = hourText.toInt(&whole);
-  if (!whole || hour < 0 || hour > 23) {
-    return refuseBox(scoring_->hourBox(), tr("出生时辰应为0到23之间的整数"));
+  const auto hour = evaluate::parseBirthHour(hourText.toStdString());
+  if (!hour) {
+    return refuseBox(scoring_->hourBox(), QString::fromUtf8(evaluate::kBirthHourProblem));
   }
   if (const auto problem = evaluate::nameInputProblem(surname, given)) {
     return refuse(*problem);
   }
   const QDate date = scoring_->dateBox()->date();
-  const auto birth = evaluate::birthDateTexts({date.year(), date.month(), date.day()}, hour);
-  const Outcome outcome =
-      evaluate([&](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); }, false);
+  const Outcome outcome = evaluate(
+      [&](chars::CharacterLookup& lookup) {
+        return evaluate::certificateEvaluation(surname, given, {date.year(), date.month(), date.day()}, *hour, lookup);
+      },
+      false);
   if (outcome.evaluation.status != evaluate::EvaluationStatus::Done) {
     return refuse(outcome.evaluation);
   }
   certificate::CertificateContent content;
-  for (std::size_t i = 0; i < birth.size(); ++i) {
-    content.texts[i] = QString::fromStdString(birth[i]);
-  }
-  for (std::size_t i = birth.size(); i < content.texts.size(); ++i) {
+  for (std::size_t i = 0; i < content.texts.size(); ++i) {
     content.texts[i] = QString::fromStdString(outcome.evaluation.result[i]);
   }
   common::RandomGenerator random(common::RandomGenerator::tickSeed());

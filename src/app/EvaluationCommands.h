@@ -35,7 +35,7 @@ class EvaluationCommands : public QObject {
 
   void scoreName();
   void reportRow(int row);
-  void makeCertificate();
+  void buildCertificate();
   void addPhoto();
   void removePhoto();
 

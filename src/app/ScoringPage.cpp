@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "app/ChineseInputFilter.h"
+#include "app/LunarCalendarWidget.h"
 #include "app/NotYetAvailable.h"
 #include "app/Pictures.h"
 #include "calendar/LunarDate.h"
@@ -42,13 +43,16 @@ ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
   ui_->证书表单->insertRow(1, QString(), lunar);
   connect(ui_->农历日期框1, &QDateEdit::dateChanged, lunar,
           [lunar](const QDate& date) { lunar->setText(lunarCaption(date)); });
+  // Its calendar shows the lunar day of every date.
+  ui_->农历日期框1->setCalendarPopup(true);
+  ui_->农历日期框1->setCalendarWidget(new LunarCalendarWidget(ui_->农历日期框1));
   ui_->农历日期框1->setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
   ui_->农历日期框1->setDate(QDate::currentDate());
   lunar->setText(lunarCaption(ui_->农历日期框1->date()));
 
   // Until the window connects the commands they say they are not there.
   for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
-                           static_cast<QWidget*>(ui_->按钮_添加照片), static_cast<QWidget*>(ui_->按钮_删除照片)}) {
+                           static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
     markNotYetAvailable(command);
   }
 }
@@ -86,7 +90,7 @@ void ScoringPage::commandsReady() {
   scoringAvailable_ = true;
   certificateAvailable_ = true;
   for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
-                           static_cast<QWidget*>(ui_->按钮_添加照片), static_cast<QWidget*>(ui_->按钮_删除照片)}) {
+                           static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
     command->setEnabled(true);
     command->setToolTip(QString());
   }
@@ -96,8 +100,8 @@ QLineEdit* ScoringPage::surnameBox() const { return ui_->编辑框8; }
 QLineEdit* ScoringPage::givenBox() const { return ui_->编辑框9; }
 QPushButton* ScoringPage::scoreButton() const { return ui_->按钮9; }
 QPushButton* ScoringPage::certificateButton() const { return ui_->按钮4; }
-QPushButton* ScoringPage::addPhotoButton() const { return ui_->按钮_添加照片; }
-QPushButton* ScoringPage::removePhotoButton() const { return ui_->按钮_删除照片; }
+QPushButton* ScoringPage::addPhotoButton() const { return ui_->按钮5; }
+QPushButton* ScoringPage::removePhotoButton() const { return ui_->按钮6; }
 QLabel* ScoringPage::photoBox() const { return ui_->图片框2; }
 QDateEdit* ScoringPage::dateBox() const { return ui_->农历日期框1; }
 QLineEdit* ScoringPage::hourBox() const { return ui_->编辑框_时; }

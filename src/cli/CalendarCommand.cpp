@@ -8,6 +8,7 @@
 
 #include "calendar/Calendar.h"
 #include "cli/Commands.h"
+#include "cli/JsonText.h"
 
 namespace quillan::cli {
 
@@ -18,17 +19,6 @@ struct CalendarOptions {
   int hour = 0;
   bool json = false;
 };
-
-std::string jsonText(const std::string& text) {
-  std::string quoted = "\"";
-  for (const char c : text) {
-    if (c == '"' || c == '\\') {
-      quoted += '\\';
-    }
-    quoted += c;
-  }
-  return quoted + "\"";
-}
 
 int runCalendar(const CalendarOptions& options) {
   const auto date = calendar::parseDate(options.date);
@@ -58,15 +48,15 @@ int runCalendar(const CalendarOptions& options) {
   std::ostringstream gregorian;
   gregorian << date->year << "年" << date->month << "月" << date->day << "日" << options.hour << "时";
   if (options.json) {
-    std::cout << "{\"date\": " << jsonText(calendar::formatDate(*date)) << ", \"hour\": " << options.hour
-              << ", \"gregorian\": " << jsonText(gregorian.str())
-              << ", \"lunar\": {\"year\": " << jsonText(lunar->yearText())
-              << ", \"month\": " << jsonText(lunar->monthText()) << ", \"day\": " << jsonText(lunar->dayText())
-              << ", \"leap\": " << (lunar->leap ? "true" : "false") << ", \"text\": " << jsonText(lunar->text())
-              << "}, \"pillars\": [" << jsonText(texts[0]) << ", " << jsonText(texts[1]) << ", " << jsonText(texts[2])
-              << ", " << jsonText(texts[3]) << "], \"zodiac\": " << jsonText(lunar->zodiac())
-              << ", \"nayin\": " << jsonText(nayin)
-              << ", \"solarTerm\": " << (termText.empty() ? "null" : jsonText(termText)) << "}\n";
+    std::cout << "{\"date\": " << jsonString(calendar::formatDate(*date)) << ", \"hour\": " << options.hour
+              << ", \"gregorian\": " << jsonString(gregorian.str())
+              << ", \"lunar\": {\"year\": " << jsonString(lunar->yearText())
+              << ", \"month\": " << jsonString(lunar->monthText()) << ", \"day\": " << jsonString(lunar->dayText())
+              << ", \"leap\": " << (lunar->leap ? "true" : "false") << ", \"text\": " << jsonString(lunar->text())
+              << "}, \"pillars\": [" << jsonString(texts[0]) << ", " << jsonString(texts[1]) << ", " << jsonString(texts[2])
+              << ", " << jsonString(texts[3]) << "], \"zodiac\": " << jsonString(lunar->zodiac())
+              << ", \"nayin\": " << jsonString(nayin)
+              << ", \"solarTerm\": " << (termText.empty() ? "null" : jsonString(termText)) << "}\n";
     return kExitOk;
   }
   std::cout << "Gregorian:  " << gregorian.str() << '\n'

@@ -9,6 +9,7 @@ void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addCalendarCommand(CLI::App& app);
+void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
@@ -18,6 +19,7 @@ void registerCommands(CLI::App& app) {
   addScoreCommand(app, service);
   addGenerateCommand(app, service);
   addCalendarCommand(app);
+  addCertificateCommand(app, service);
 }
 
 }  // namespace quillan::cli

@@ -5,6 +5,7 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
+#include "cli/EvaluationCheck.h"
 #include "cli/JsonText.h"
 #include "cli/ServiceConnection.h"
 #include "evaluate/Evaluation.h"
@@ -63,16 +64,7 @@ void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) {
     ServiceConnection connection(*service);
     evaluate::ServiceCharacterLookup lookup(connection.client());
     const auto evaluation = evaluate::evaluateName(options->surname, options->given, lookup);
-    switch (evaluation.status) {
-      case evaluate::EvaluationStatus::Done:
-        break;
-      case evaluate::EvaluationStatus::BadInput:
-        failCommand(kExitBadInput, evaluation.message);
-      case evaluate::EvaluationStatus::ServiceUnreachable:
-        failCommand(kExitServiceUnreachable, evaluation.message + "（" + connection.description() + "）");
-      case evaluate::EvaluationStatus::CharacterNotFound:
-        failCommand(kExitNotFound, evaluation.message);
-    }
+    requireEvaluated(evaluation, connection);
     evaluate::ServiceNumerologyTexts texts(connection.client());
     auto fields = evaluate::reportFields(evaluation, texts);
     if (!options->html.empty()) {

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
@@ -138,7 +139,15 @@ void EvaluationWindowTest::doubleClickedRowOpensItsReport() {
       {quillan::generate::ResultRow{{"1", "李明华", "", "8,15,22,15,29", "", "", "88.5"}}});
   QString shown;
   whenModalOpens<ReportWindow>([&](ReportWindow& report) { shown = report.browser()->toPlainText(); });
-  emit window->generationPage()->rowActivated(0);
+  window->switchToPage(0, 0);
+  window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  QTableView* view = window->generationPage()->resultView();
+  const QModelIndex cell = view->model()->index(0, 1);
+  // A double-click arrives after the first click's press and release, as from a real mouse.
+  const QPoint at = view->visualRect(cell).center();
+  QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
+  QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
   QVERIFY2(shown.contains(QStringLiteral("88.5")), qPrintable(shown.right(200)));
   QVERIFY(shown.contains(QStringLiteral("22")));
 }
@@ -227,18 +236,23 @@ void EvaluationWindowTest::photoButtons() {
   auto window = makeWindow(recorded);
   ScoringPage* page = window->scoringPage();
   QVERIFY(!page->photo().isNull());  // the default photo
+  auto* add = page->findChild<QPushButton*>(QStringLiteral("按钮5"));
+  auto* remove = page->findChild<QPushButton*>(QStringLiteral("按钮6"));
+  QVERIFY(add && remove);
+  QCOMPARE(add->text(), QStringLiteral("添加照片"));
+  QCOMPARE(remove->text(), QStringLiteral("删除照片"));
   QTemporaryDir dir;
   QImage picture(40, 60, QImage::Format_RGB32);
   picture.fill(Qt::blue);
   recorded.openAnswer = dir.filePath(QStringLiteral("p.jpg"));
   QVERIFY(picture.save(recorded.openAnswer));
-  QTest::mouseClick(page->addPhotoButton(), Qt::LeftButton);
+  QTest::mouseClick(add, Qt::LeftButton);
   QCOMPARE(recorded.openCaptions.back(), QStringLiteral("加载图片"));
   QCOMPARE(page->photo().size(), QSize(40, 60));
-  QTest::mouseClick(page->removePhotoButton(), Qt::LeftButton);
+  QTest::mouseClick(remove, Qt::LeftButton);
   QVERIFY(page->photo().isNull());
   recorded.openAnswer.clear();  // cancelled: unchanged
-  QTest::mouseClick(page->addPhotoButton(), Qt::LeftButton);
+  QTest::mouseClick(add, Qt::LeftButton);
   QVERIFY(page->photo().isNull());
 }
 

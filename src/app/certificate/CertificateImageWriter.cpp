@@ -78,13 +78,25 @@ QString imageFilter() {
   return entries.join(QStringLiteral(";;"));
 }
 
-ImageFormat formatOfChoice(const QString& path, const QString& selectedFilter) {
+std::optional<ImageFormat> formatOfExtension(const QString& path) {
   const QString suffix = QFileInfo(path).suffix().toLower();
   for (std::size_t i = 0; i < kFormats.size(); ++i) {
-    if (suffix == QLatin1String(kFormats[i].extension) || (suffix == QLatin1String("jpeg") && i == 1) ||
-        (suffix == QLatin1String("tif") && i == 4)) {
+    if (suffix == QLatin1String(kFormats[i].extension)) {
       return static_cast<ImageFormat>(i);
     }
+  }
+  if (suffix == QLatin1String("jpeg")) {
+    return ImageFormat::Jpg;
+  }
+  if (suffix == QLatin1String("tif")) {
+    return ImageFormat::Tiff;
+  }
+  return std::nullopt;
+}
+
+ImageFormat formatOfChoice(const QString& path, const QString& selectedFilter) {
+  if (const auto format = formatOfExtension(path)) {
+    return *format;
   }
   for (std::size_t i = 0; i < kFormats.size(); ++i) {
     if (selectedFilter.startsWith(QLatin1String(kFormats[i].label))) {

@@ -12,6 +12,9 @@ enum class ImageFormat { Bmp, Jpg, Gif, Png, Tiff };
 // The save dialog's filter, one entry per format in ImageFormat order.
 QString imageFilter();
 
+// The format a file's extension names (bmp, jpg/jpeg, gif, png, tiff/tif, any case), if any.
+std::optional<ImageFormat> formatOfExtension(const QString& path);
+
 // The format of a chosen file: by its extension when it has one of ours, else by the filter entry
 // the user chose (index into imageFilter()'s entries, or its text).
 ImageFormat formatOfChoice(const QString& path, const QString& selectedFilter);
