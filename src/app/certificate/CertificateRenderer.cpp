@@ -55,7 +55,7 @@ void drawSeal(QPainter& p, const QPointF& centre, qreal radius) {
   p.translate(centre);
   p.rotate(-12);
   QColor ink = kRed;
-  ink.setAlpha(200);
+  ink.setAlpha(150);
   p.setPen(QPen(ink, 4));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(QPointF(0, 0), radius, radius);
@@ -156,18 +156,18 @@ void CertificateRenderer::paint(QPainter& p, const CertificateContent& c) {
   p.drawText(QRectF(60, 400, 100, 28), Qt::AlignLeft | Qt::AlignVCenter, tr("评语："));
   p.setPen(kInk);
   p.setFont(font(15));
-  p.drawText(QRectF(120, 404, page.width() - 320, 70), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.texts[9]);
+  p.drawText(QRectF(120, 404, page.width() - 180, 70), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, c.texts[9]);
 
-  // The score, large, and the seal over it.
-  const QRectF scoreBox(page.width() - 250, 470, 200, 80);
-  drawSeal(p, scoreBox.center() + QPointF(10, 0), 58);
+  // The score, large, with the seal pressed over its end as a stamp, light enough to leave the
+  // score readable.
+  const QRectF scoreBox(page.width() - 330, 470, 200, 80);
   p.setPen(kInk);
   p.setFont(font(15, true));
-  p.drawText(QRectF(scoreBox.left() - 40, scoreBox.top() - 30, scoreBox.width() + 40, 26), Qt::AlignCenter,
-             tr("综合评分"));
+  p.drawText(QRectF(scoreBox.left(), scoreBox.top() - 30, scoreBox.width(), 26), Qt::AlignCenter, tr("综合评分"));
   p.setPen(kRed);
   p.setFont(font(44, true));
   p.drawText(scoreBox, Qt::AlignCenter, c.texts[10] + tr("分"));
+  drawSeal(p, QPointF(page.width() - 125, scoreBox.center().y() + 8), 58);
 
   // The number at the bottom.
   p.setPen(kInk);
