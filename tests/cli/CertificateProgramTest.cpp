@@ -8,27 +8,15 @@
 #include <fstream>
 #include <iterator>
 
-#include "../service/Subprocess.h"
+#include "CliProgram.h"
 
 namespace quillan::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-Result certificateProgram(std::vector<std::string> args) {
-  args.insert(args.begin(), {QUILLAN_CLI_PROGRAM, "certificate"});
-  service::testing::Subprocess program(args);
-  Result result;
-  result.out = program.restOfOutput();
-  result.err = program.errorOutput();
-  result.exitCode = program.wait();
-  return result;
+testing::ProgramResult certificateProgram(std::vector<std::string> args) {
+  return testing::runCliProgram("certificate", std::move(args));
 }
 
 std::vector<std::string> birth(std::string hour, std::vector<std::string> more = {}) {

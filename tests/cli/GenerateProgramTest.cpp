@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "../service/Subprocess.h"
+#include "CliProgram.h"
 #include "common/GbkCodec.h"
 #include "dataservice/DataServiceClient.h"
 #include "evaluate/ServiceSources.h"
@@ -19,20 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-  int exitCode;
-  std::string out;
-  std::string err;
-};
-
-Result generateProgram(std::vector<std::string> args) {
-  args.insert(args.begin(), {QUILLAN_CLI_PROGRAM, "generate"});
-  service::testing::Subprocess program(args);
-  Result result;
-  result.out = program.restOfOutput();
-  result.err = program.errorOutput();
-  result.exitCode = program.wait();
-  return result;
+testing::ProgramResult generateProgram(std::vector<std::string> args) {
+  return testing::runCliProgram("generate", std::move(args));
 }
 
 const std::vector<std::string> kDate{"--year", "2013", "--month", "5", "--day", "20", "--hour", "10"};
