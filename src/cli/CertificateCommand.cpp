@@ -41,12 +41,18 @@ std::string certificateJson(const evaluate::EvaluationResult& texts, const std::
   return "{\"texts\":[" + slots + "],\"number\":" + jsonString(number) + "}";
 }
 
+struct Birth {
+  calendar::Date date;
+  int hour;
+};
+
 // Everything that can be refused is refused before a service is started.
-calendar::Date checkedInputs(const CertificateOptions& options) {
+Birth checkedInputs(const CertificateOptions& options) {
   if (const auto problem = evaluate::nameInputProblem(options.surname, options.given)) {
     failCommand(kExitBadInput, problem->message);
   }
-  if (!evaluate::parseBirthHour(options.hour)) {
+  const auto hour = evaluate::parseBirthHour(options.hour);
+  if (!hour) {
     failCommand(kExitBadInput, evaluate::kBirthHourProblem);
   }
   const auto date = calendar::parseDate(options.date);
@@ -66,7 +72,7 @@ calendar::Date checkedInputs(const CertificateOptions& options) {
     failCommand(kExitBadInput, "this quillan-cli was built without the desktop program and cannot write images");
   }
 #endif
-  return *date;
+  return {*date, *hour};
 }
 
 void writeImage([[maybe_unused]] const CertificateOptions& options,
@@ -96,11 +102,11 @@ void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> servic
   command->add_option("--out", options->out, "Write the certificate image here (.bmp .jpg .gif .png .tiff)");
   command->add_flag("--json", options->json, "Print the texts and the certificate number as JSON");
   command->callback([options, service] {
-    const calendar::Date date = checkedInputs(*options);
+    const Birth birth = checkedInputs(*options);
     ServiceConnection connection(*service);
     evaluate::ServiceCharacterLookup lookup(connection.client());
-    const auto evaluation = evaluate::certificateEvaluation(options->surname, options->given, date,
-                                                            *evaluate::parseBirthHour(options->hour), lookup);
+    const auto evaluation =
+        evaluate::certificateEvaluation(options->surname, options->given, birth.date, birth.hour, lookup);
     requireEvaluated(evaluation, connection);
     common::RandomGenerator random(common::RandomGenerator::tickSeed());
     const std::string number = evaluate::certificateNumber(random);
