@@ -7,9 +7,9 @@
 
 #include "chars/MemoryCharacterLookup.h"
 #include "dataservice/DataServiceClient.h"
-#include "evaluate/ServiceSources.h"
 #include "generate/Generate.h"
 #include "service/EmbeddedDataService.h"
+#include "sources/ServiceCharacterLookup.h"
 
 namespace {
 
@@ -55,7 +55,7 @@ void BM_SelfChosenTwentyThroughService(benchmark::State& state) {
   }
   service::EmbeddedDataService embedded;
   dataservice::DataServiceClient client(embedded.connect());
-  evaluate::ServiceCharacterLookup lookup(client);
+  sources::ServiceCharacterLookup lookup(client);
   generate::GenerationRequest request;
   request.surname = "李";
   request.mode = generate::GenerationMode::SelfChosen;

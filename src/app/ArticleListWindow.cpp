@@ -12,7 +12,7 @@
 namespace quillan::app {
 
 ArticleListWindow::ArticleListWindow(const QString& caption, std::string baseAddress, std::string section,
-                                     const std::string& titleList, QWidget* parent)
+                                     const std::string& titleList, BackgroundRunner& background, QWidget* parent)
     : QDialog(parent), baseAddress_(std::move(baseAddress)), section_(std::move(section)) {
   setObjectName(QStringLiteral("文章列表窗口"));
   setWindowTitle(caption);
@@ -34,7 +34,7 @@ ArticleListWindow::ArticleListWindow(const QString& caption, std::string baseAdd
   list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   list_->header()->setStretchLastSection(false);
 
-  browser_ = new ContentBrowser(this);
+  browser_ = new ContentBrowser(background, this);
   browser_->setObjectName(QStringLiteral("浏览框_文章"));
 
   auto* splitter = new QSplitter(this);

@@ -8,6 +8,7 @@ class QTreeWidget;
 
 namespace quillan::app {
 
+class BackgroundRunner;
 class ContentBrowser;
 
 // The article-list window of a collection: the titles with their page files in two columns and a
@@ -17,7 +18,7 @@ class ArticleListWindow : public QDialog {
 
  public:
   ArticleListWindow(const QString& caption, std::string baseAddress, std::string section, const std::string& titleList,
-                    QWidget* parent = nullptr);
+                    BackgroundRunner& background, QWidget* parent = nullptr);
 
   QTreeWidget* list() const { return list_; }
   ContentBrowser* browser() const { return browser_; }

@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/certificate/CertificateImageWriter.h"
-#include "app/certificate/CertificateRenderer.h"
+#include "certificate/CertificateImageWriter.h"
+#include "certificate/CertificateRenderer.h"
 
 namespace quillan::app {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 
 #include "app/DialogHooks.h"
-#include "app/certificate/CertificateContent.h"
+#include "certificate/CertificateContent.h"
 
 class QLabel;
 

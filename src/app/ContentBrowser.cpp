@@ -1,10 +1,9 @@
 #include "app/ContentBrowser.h"
 
 #include <QContextMenuEvent>
-#include <QFutureWatcher>
 #include <QMouseEvent>
-#include <QtConcurrent/QtConcurrentRun>
 
+#include "app/BackgroundRunner.h"
 #include "content/PageDecoding.h"
 #include "dataservice/HttpExchange.h"
 
@@ -30,7 +29,8 @@ bool samePage(const QUrl& a, const QUrl& b) {
 
 }  // namespace
 
-ContentBrowser::ContentBrowser(QWidget* parent) : QTextBrowser(parent) {
+ContentBrowser::ContentBrowser(BackgroundRunner& background, QWidget* parent)
+    : QTextBrowser(parent), background_(background) {
   // Links are followed here, so that every address goes through the program's HTTP client.
   setOpenLinks(false);
   setOpenExternalLinks(false);
@@ -55,23 +55,22 @@ void ContentBrowser::openAddress(const QUrl& address) {
   address_ = address;
   loading_ = true;
   const quint64 request = ++latestRequest_;
-  auto* watcher = new QFutureWatcher<Fetched>(this);
-  connect(watcher, &QFutureWatcher<Fetched>::finished, this, [this, watcher, request, address] {
-    watcher->deleteLater();
-    if (request != latestRequest_) {
-      return;  // a newer page was asked for meanwhile
-    }
-    const Fetched fetched = watcher->result();
-    std::optional<QString> html;
-    if (fetched.completed) {
-      if (const auto utf8 = content::decodePage(fetched.body, fetched.headers)) {
-        html = QString::fromStdString(*utf8);
-      }
-    }
-    showAnswer(address, html);
-  });
   const std::string target = address.adjusted(QUrl::RemoveFragment).toString(QUrl::FullyEncoded).toStdString();
-  watcher->setFuture(QtConcurrent::run(fetch, target));
+  background_.run<Fetched>(
+      this, [target] { return fetch(target); },
+      [this, request, address](BackgroundOutcome<Fetched> outcome) {
+        if (request != latestRequest_) {
+          return;  // a newer page was asked for meanwhile
+        }
+        std::optional<QString> html;
+        if (outcome.result && outcome.result->completed) {
+          if (const auto utf8 = content::decodePage(outcome.result->body, outcome.result->headers)) {
+            html = QString::fromStdString(*utf8);
+          }
+        }
+        showAnswer(address, html);
+      },
+      BackgroundRunner::kServiceTimeout);
 }
 
 void ContentBrowser::showAnswer(const QUrl& address, const std::optional<QString>& html) {

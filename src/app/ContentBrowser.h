@@ -9,8 +9,10 @@
 
 namespace quillan::app {
 
+class BackgroundRunner;
+
 // The browser box of the content windows: a QTextBrowser that fetches http pages through the
-// program's HTTP client on a worker thread, shows them in the charset they declare, follows the
+// program's HTTP client in the background, shows them in the charset they declare, follows the
 // links inside them, shows every failed address the same way, and opens no context menu on a right
 // click (an optional handler gets the click's position instead).
 class ContentBrowser : public QTextBrowser {
@@ -19,7 +21,7 @@ class ContentBrowser : public QTextBrowser {
  public:
   using RightClickHandler = std::function<void(const QPoint& position)>;
 
-  explicit ContentBrowser(QWidget* parent = nullptr);
+  ContentBrowser(BackgroundRunner& background, QWidget* parent = nullptr);
   ~ContentBrowser() override;
 
   // Shows the page at an http address; an answer that arrives after a newer request is dropped.
@@ -27,7 +29,6 @@ class ContentBrowser : public QTextBrowser {
 
   // The address shown or being loaded.
   QUrl address() const { return address_; }
-  bool isLoading() const { return loading_; }
 
   void setRightClickHandler(RightClickHandler handler) { rightClick_ = std::move(handler); }
 
@@ -47,6 +48,7 @@ class ContentBrowser : public QTextBrowser {
   void followLink(const QUrl& link);
   void showAnswer(const QUrl& address, const std::optional<QString>& html);
 
+  BackgroundRunner& background_;
   QUrl address_;
   quint64 latestRequest_ = 0;
   QUrl answerAddress_;  // the page QTextBrowser is about to ask loadResource for

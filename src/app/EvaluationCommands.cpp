@@ -1,40 +1,46 @@
 #include "app/EvaluationCommands.h"
 
-#include "app/DataServiceConnection.h"
-
 #include <QDateEdit>
+#include <QDir>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "app/BackgroundRunner.h"
 #include "app/CertificateWindow.h"
 #include "app/GenerationPage.h"
 #include "app/ReportWindow.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
-#include "app/ServiceWait.h"
 #include "common/RandomGenerator.h"
 #include "evaluate/BirthDateTexts.h"
 #include "evaluate/Certificate.h"
 #include "evaluate/ReportOutput.h"
-#include "evaluate/ServiceSources.h"
 
 namespace quillan::app {
+namespace {
 
-struct EvaluationCommands::Outcome {
+evaluate::Evaluation unreachable(const std::string& problem) {
   evaluate::Evaluation evaluation;
-  std::optional<evaluate::ReportFields> fields;
-};
+  evaluation.status = evaluate::EvaluationStatus::ServiceUnreachable;
+  evaluation.message = "无法连接数据服务";
+  if (!problem.empty()) {
+    evaluation.message += "：" + problem;
+  }
+  return evaluation;
+}
 
-EvaluationCommands::EvaluationCommands(ScoringPage* scoring, GenerationPage* generation,
-                                       std::shared_ptr<DataServiceConnection> connection, const DialogHooks* hooks,
-                                       QWidget* window)
+}  // namespace
+
+EvaluationCommands::EvaluationCommands(ScoringPage* scoring, GenerationPage* generation, BackgroundRunner* background,
+                                       const DialogHooks* hooks, QWidget* window)
     : QObject(window),
       scoring_(scoring),
       generation_(generation),
-      connection_(std::move(connection)),
+      background_(background),
       hooks_(hooks),
-      window_(window) {
+      window_(window),
+      reportFolder_(QDir::tempPath()) {
   connect(scoring_->scoreButton(), &QPushButton::clicked, this, &EvaluationCommands::scoreName);
   connect(scoring_->certificateButton(), &QPushButton::clicked, this, &EvaluationCommands::buildCertificate);
   connect(scoring_->addPhotoButton(), &QPushButton::clicked, this, &EvaluationCommands::addPhoto);
@@ -59,37 +65,44 @@ void EvaluationCommands::setBusy(bool busy) {
   }
 }
 
-EvaluationCommands::Outcome EvaluationCommands::evaluate(
-    const std::function<evaluate::Evaluation(chars::CharacterLookup&)>& run, bool wantFields) {
-  Outcome outcome;
+void EvaluationCommands::setSources(DataSources sources, std::string problem) {
+  sources_ = std::move(sources);
+  problem_ = std::move(problem);
+}
+
+void EvaluationCommands::evaluate(Run run, bool wantFields, std::function<void(const Outcome&)> then) {
+  if (!sources_.lookup || (wantFields && !sources_.texts)) {
+    then({unreachable(problem_), std::nullopt});
+    return;
+  }
   setBusy(true);
-  runWhileWaiting([&] {
-    // Waits for the connection, if it is still being made, on the worker rather than the window.
-    dataservice::DataServiceClient* client = connection_ ? connection_->client() : nullptr;
-    if (client == nullptr) {
-      outcome.evaluation.status = evaluate::EvaluationStatus::ServiceUnreachable;
-      outcome.evaluation.message = "无法连接数据服务";
-      if (connection_ && !connection_->problem().empty()) {
-        outcome.evaluation.message += "：" + connection_->problem();
-      }
-      return;
-    }
-    evaluate::ServiceCharacterLookup lookup(*client);
-    outcome.evaluation = run(lookup);
-    if (wantFields && outcome.evaluation.status == evaluate::EvaluationStatus::Done) {
-      evaluate::ServiceNumerologyTexts texts(*client);
-      outcome.fields = evaluate::reportFields(outcome.evaluation, texts);
-    }
-  });
-  setBusy(false);
-  return outcome;
+  background_->run<Outcome>(
+      this,
+      [run = std::move(run), wantFields, sources = sources_] {
+        Outcome outcome{run(*sources.lookup), std::nullopt};
+        if (wantFields && outcome.evaluation.status == evaluate::EvaluationStatus::Done) {
+          outcome.fields = evaluate::reportFields(outcome.evaluation, *sources.texts);
+        }
+        return outcome;
+      },
+      [this, then = std::move(then)](BackgroundOutcome<Outcome> done) {
+        setBusy(false);
+        if (!done.result) {
+          // The wait has its end: the service's time-out, or a failure that says what it was.
+          then({unreachable(done.ending == BackgroundOutcome<Outcome>::Ending::TimedOut ? "等待超时" : done.failure),
+                std::nullopt});
+          return;
+        }
+        then(*done.result);
+      },
+      BackgroundRunner::kServiceTimeout);
 }
 
 void EvaluationCommands::refuse(const evaluate::Evaluation& evaluation) {
   hooks_->inform(window_, tr("温馨提示"), QString::fromStdString(evaluation.message), DialogHooks::Tone::Warning);
-  if (evaluation.focus == "surname") {
+  if (evaluation.focus == evaluate::InputFocus::Surname) {
     scoring_->surnameBox()->setFocus();
-  } else if (evaluation.focus == "given") {
+  } else if (evaluation.focus == evaluate::InputFocus::Given) {
     scoring_->givenBox()->setFocus();
   }
 }
@@ -99,7 +112,7 @@ void EvaluationCommands::showReport(const Outcome& outcome) {
     refuse(outcome.evaluation);
     return;
   }
-  const auto page = evaluate::reportFilePath();
+  const auto page = std::filesystem::path(reportFolder_.toStdU16String()) / "1.htm";
   if (const auto problem = evaluate::writeHtmlReport(page, *outcome.fields)) {
     hooks_->inform(window_, tr("温馨提示"), tr("报告文件无法写入：") + QString::fromStdString(*problem),
                    DialogHooks::Tone::Warning);
@@ -119,8 +132,8 @@ void EvaluationCommands::scoreName() {
     refuse(*problem);
     return;
   }
-  showReport(
-      evaluate([&](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); }, true));
+  evaluate([surname, given](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); },
+           true, [this](const Outcome& outcome) { showReport(outcome); });
 }
 
 void EvaluationCommands::reportRow(int row) {
@@ -133,8 +146,9 @@ void EvaluationCommands::reportRow(int row) {
   const std::string name = cells[ResultColumn::Name];
   const std::string grids = cells[ResultColumn::Grids];
   const std::string score = cells[ResultColumn::Score];
-  showReport(evaluate([&](chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup); },
-                      true));
+  evaluate([name, grids,
+            score](chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup); },
+           true, [this](const Outcome& outcome) { showReport(outcome); });
 }
 
 void EvaluationCommands::buildCertificate() {
@@ -162,18 +176,20 @@ void EvaluationCommands::buildCertificate() {
     return refuse(*problem);
   }
   const QDate date = scoring_->dateBox()->date();
-  const Outcome outcome = evaluate(
-      [&](chars::CharacterLookup& lookup) {
-        return evaluate::certificateEvaluation(surname, given, {date.year(), date.month(), date.day()}, *hour, lookup);
+  const calendar::Date birth{date.year(), date.month(), date.day()};
+  evaluate(
+      [surname, given, birth, hour = *hour](chars::CharacterLookup& lookup) {
+        return evaluate::certificateEvaluation(surname, given, birth, hour, lookup);
       },
-      false);
+      false, [this](const Outcome& outcome) { showCertificate(outcome); });
+}
+
+void EvaluationCommands::showCertificate(const Outcome& outcome) {
   if (outcome.evaluation.status != evaluate::EvaluationStatus::Done) {
     return refuse(outcome.evaluation);
   }
   certificate::CertificateContent content;
-  for (std::size_t i = 0; i < content.texts.size(); ++i) {
-    content.texts[i] = QString::fromStdString(outcome.evaluation.result[i]);
-  }
+  content.texts = outcome.evaluation.result;
   common::RandomGenerator random(common::RandomGenerator::tickSeed());
   content.number = QString::fromStdString(evaluate::certificateNumber(random));
   content.photo = scoring_->photo();

@@ -1,37 +1,38 @@
 #pragma once
 
-#include <memory>
-
 #include <QObject>
 #include <functional>
 #include <optional>
+#include <string>
 
+#include "app/DataSources.h"
 #include "app/DialogHooks.h"
 #include "evaluate/Evaluation.h"
+#include "evaluate/ReportFields.h"
 
 class QWidget;
 
-namespace quillan::dataservice {
-class DataServiceClient;
-}
-
 namespace quillan::app {
 
-class DataServiceConnection;
-
+class BackgroundRunner;
 class GenerationPage;
 class ScoringPage;
 
 // The evaluation commands of the window: "姓名评分", the double-click on a result row, "生成证书"
-// and the photo buttons. The service is asked on a worker while the window waits; meanwhile the
-// commands that could interleave are disabled.
+// and the photo buttons. The service is asked in the background; meanwhile the commands that
+// could interleave are disabled, and the window goes on with its events.
 class EvaluationCommands : public QObject {
   Q_OBJECT
 
  public:
-  // connection may be null (no data service): the commands then say the service is unreachable.
-  EvaluationCommands(ScoringPage* scoring, GenerationPage* generation,
-                     std::shared_ptr<DataServiceConnection> connection, const DialogHooks* hooks, QWidget* window);
+  EvaluationCommands(ScoringPage* scoring, GenerationPage* generation, BackgroundRunner* background,
+                     const DialogHooks* hooks, QWidget* window);
+
+  // What start-up reached: the sources (empty when there is no data service) and why not.
+  void setSources(DataSources sources, std::string problem);
+
+  // Where the report page is written ("1.htm", replaced by every report).
+  void setReportFolder(const QString& folder) { reportFolder_ = folder; }
 
   void scoreName();
   void reportRow(int row);
@@ -40,18 +41,27 @@ class EvaluationCommands : public QObject {
   void removePhoto();
 
  private:
-  struct Outcome;
-  // Evaluates on a worker (and gathers the report texts when wanted) with the commands disabled.
-  Outcome evaluate(const std::function<evaluate::Evaluation(chars::CharacterLookup&)>& run, bool wantFields);
+  struct Outcome {
+    evaluate::Evaluation evaluation;
+    std::optional<evaluate::ReportFields> fields;
+  };
+  using Run = std::function<evaluate::Evaluation(chars::CharacterLookup&)>;
+  // Evaluates in the background (and gathers the report texts when wanted) with the commands
+  // disabled, then hands the outcome to `then` on the window's thread.
+  void evaluate(Run run, bool wantFields, std::function<void(const Outcome&)> then);
   void showReport(const Outcome& outcome);
+  void showCertificate(const Outcome& outcome);
   void refuse(const evaluate::Evaluation& evaluation);
   void setBusy(bool busy);
 
   ScoringPage* scoring_;
   GenerationPage* generation_;
-  std::shared_ptr<DataServiceConnection> connection_;
+  BackgroundRunner* background_;
   const DialogHooks* hooks_;
   QWidget* window_;
+  DataSources sources_;
+  std::string problem_;
+  QString reportFolder_;
   bool generateWasEnabled_ = false;
   bool exportWasEnabled_ = false;
 };

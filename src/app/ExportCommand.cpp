@@ -10,7 +10,10 @@
 namespace quillan::app {
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("quillan::app::ExportCommand", text); }
+// The context of this file's texts for a translation.
+class ExportTexts {
+  Q_DECLARE_TR_FUNCTIONS(ExportTexts)
+};
 
 }  // namespace
 
@@ -19,28 +22,29 @@ QString suggestedExportPath() {
   if (folder.isEmpty()) {
     folder = QDir::homePath();
   }
-  return QDir(folder).filePath(tr("宝宝名字.txt"));
+  return QDir(folder).filePath(ExportTexts::tr("宝宝名字.txt"));
 }
 
 void exportResultList(QWidget* parent, const ResultListModel& results, const DialogHooks& hooks) {
   if (results.rowCount() == 0) {
-    hooks.inform(parent, tr("温馨提示"), tr("没有可导出的名字"), DialogHooks::Tone::Plain);
+    hooks.inform(parent, ExportTexts::tr("温馨提示"), ExportTexts::tr("没有可导出的名字"), DialogHooks::Tone::Plain);
     return;
   }
-  const QString path =
-      hooks.saveFileName(parent, tr("导出名字列表"), suggestedExportPath(), tr("文本文件 (*.txt);;所有文件 (*)"));
+  const QString path = hooks.saveFileName(parent, ExportTexts::tr("导出名字列表"), suggestedExportPath(),
+                                          ExportTexts::tr("文本文件 (*.txt);;所有文件 (*)"));
   if (path.isEmpty()) {
     return;
   }
   const std::vector<generate::ResultRow> rows = results.rows();
   const generate::ExportResult written = generate::exportResultList(std::filesystem::path(path.toStdU16String()), rows);
   if (!written.ok) {
-    hooks.inform(parent, tr("温馨提示"), tr("导出失败：%1").arg(QString::fromStdString(written.message)),
+    hooks.inform(parent, ExportTexts::tr("温馨提示"),
+                 ExportTexts::tr("导出失败：%1").arg(QString::fromStdString(written.message)),
                  DialogHooks::Tone::Warning);
     return;
   }
-  hooks.inform(parent, tr("温馨提示"),
-               tr("已导出 %1 个名字到：\n%2").arg(results.rowCount()).arg(QDir::toNativeSeparators(path)),
+  hooks.inform(parent, ExportTexts::tr("温馨提示"),
+               ExportTexts::tr("已导出 %1 个名字到：\n%2").arg(results.rowCount()).arg(QDir::toNativeSeparators(path)),
                DialogHooks::Tone::Plain);
 }
 

@@ -2,8 +2,10 @@
 
 #include <QPushButton>
 
+#include "app/BackgroundRunner.h"
 #include "app/GenerationPage.h"
 #include "app/ResultListModel.h"
+#include "chars/MemoryCharacterLookup.h"
 #include "generate/Generate.h"
 #include "generate/RequestCheck.h"
 
@@ -21,33 +23,27 @@ QString caption() { return QString::fromUtf8(generate::kMessageCaption.data(), g
 }  // namespace
 
 GenerationController::GenerationController(GenerationPage* page, const chars::CharacterLists* lists,
-                                           std::shared_ptr<chars::CharacterLookup> lookup, const DialogHooks* hooks,
+                                           BackgroundRunner* background, const DialogHooks* hooks,
                                            QWidget* dialogParent)
-    : page_(page), lists_(lists), lookup_(std::move(lookup)), hooks_(hooks), dialogParent_(dialogParent) {
+    : page_(page), lists_(lists), background_(background), hooks_(hooks), dialogParent_(dialogParent) {
   batchTimer_.setInterval(kBatchIntervalMs);
   connect(&batchTimer_, &QTimer::timeout, this, &GenerationController::drain);
-}
-
-GenerationController::~GenerationController() {
-  // There is no cancel; a run ends by itself (a lookup at the latest with the service's time-out).
-  if (worker_.joinable()) {
-    worker_.join();
-  }
 }
 
 void GenerationController::start() {
   if (running()) {
     return;
   }
-  const generate::GenerationRequest request = page_->request();
-  if (const auto refusal = generate::refusalOf(request, *lists_)) {
-    hooks_->inform(dialogParent_, caption(), QString::fromUtf8(refusal->data(), refusal->size()),
+  auto check = generate::checkRequest(page_->request(), *lists_);
+  if (!check.checked) {
+    const auto message = generate::problemMessage(check.problem);
+    hooks_->inform(dialogParent_, caption(), QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())),
                    DialogHooks::Tone::Plain);
-    page_->boxForRefusal(*refusal)->setFocus(Qt::OtherFocusReason);
+    page_->boxForRefusal(check.problem)->setFocus(Qt::OtherFocusReason);
     return;
   }
 
-  mode_ = request.mode;
+  mode_ = check.checked->request.mode;
   began_ = false;
   running_ = true;
   inbox_ = std::make_shared<Inbox>();
@@ -80,11 +76,28 @@ void GenerationController::start() {
   };
 
   batchTimer_.start();
-  worker_ = std::thread([this, request, sinks, lists = lists_, lookup = lookup_] {
-    const generate::GenerationOutcome outcome = generate::runGenerate(request, *lists, *lookup, sinks);
-    QMetaObject::invokeMethod(
-        this, [this, outcome] { finish(outcome); }, Qt::QueuedConnection);
-  });
+  // Without a data service every lookup answers that nothing answered, as a service that is down.
+  auto lookup = lookup_;
+  if (!lookup) {
+    auto down = std::make_shared<chars::MemoryCharacterLookup>();
+    down->setReachable(false);
+    lookup = down;
+  }
+  // No time-out: a run ends by itself, each lookup at the latest with the service's time-out.
+  background_->run<generate::GenerationOutcome>(
+      this,
+      [run = std::move(*check.checked), sinks, lists = lists_, lookup] {
+        return generate::runGenerate(run, *lists, *lookup, sinks);
+      },
+      [this](BackgroundOutcome<generate::GenerationOutcome> done) {
+        if (done.result) {
+          return finish(*done.result);
+        }
+        generate::GenerationOutcome failed;
+        failed.status = generate::GenerationStatus::ServiceUnreachable;
+        failed.message = "无法完成生成：" + done.failure;
+        finish(failed);
+      });
 }
 
 void GenerationController::drain() {
@@ -130,7 +143,6 @@ void GenerationController::drain() {
 }
 
 void GenerationController::finish(const generate::GenerationOutcome& outcome) {
-  worker_.join();
   batchTimer_.stop();
   if (outcome.status == generate::GenerationStatus::Completed && !began_) {
     began_ = true;

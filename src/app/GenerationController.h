@@ -6,7 +6,6 @@
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "app/DialogHooks.h"
@@ -18,20 +17,23 @@
 
 namespace quillan::app {
 
+class BackgroundRunner;
 class GenerationPage;
 
-// "生成": checks the window's selections, then runs the Generate command on a worker thread. The
-// worker's rows, progress and notices are collected under a lock and handed to the window in
-// chunks by a timer on the window's thread, so that lookups that wait for the data service and
-// runs of tens of thousands of rows never stop the window from repainting or answering the mouse.
-// Owned by the window, which destroys it before the lists and the lookup a run reads.
+// "生成": checks the window's selections, then runs the Generate command in the background. The
+// run's rows, progress and notices are collected under a lock and handed to the window in chunks
+// by a timer on the window's thread, so that lookups that wait for the data service and runs of
+// tens of thousands of rows never stop the window from repainting or answering the mouse. Owned by
+// the window, whose lists outlive every run.
 class GenerationController : public QObject {
   Q_OBJECT
 
  public:
-  GenerationController(GenerationPage* page, const chars::CharacterLists* lists,
-                       std::shared_ptr<chars::CharacterLookup> lookup, const DialogHooks* hooks, QWidget* dialogParent);
-  ~GenerationController() override;
+  GenerationController(GenerationPage* page, const chars::CharacterLists* lists, BackgroundRunner* background,
+                       const DialogHooks* hooks, QWidget* dialogParent);
+
+  // The lookup the runs use, once start-up has it (null: the data service could not be had).
+  void setLookup(std::shared_ptr<chars::CharacterLookup> lookup) { lookup_ = std::move(lookup); }
 
   void start();
   bool running() const { return running_; }
@@ -61,10 +63,10 @@ class GenerationController : public QObject {
   GenerationPage* page_;
   const chars::CharacterLists* lists_;
   std::shared_ptr<chars::CharacterLookup> lookup_;
+  BackgroundRunner* background_;
   const DialogHooks* hooks_;
   QWidget* dialogParent_;
   std::shared_ptr<Inbox> inbox_;
-  std::thread worker_;
   QTimer batchTimer_;
   generate::GenerationMode mode_ = generate::GenerationMode::Classic;
   bool began_ = false;

@@ -13,11 +13,19 @@
 
 namespace quillan::app {
 
+using generate::GenerationCharOption;
+using generate::NicknamePattern;
+
 GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
     : QWidget(parent), ui_(std::make_unique<Ui::GenerationPage>()), hooks_(hooks), results_(new ResultListModel(this)) {
   ui_->setupUi(this);
 
   // Nothing is selected until start-up sets the defaults.
+  // The combo items carry what they mean; the texts are only shown.
+  ui_->组合框_个数->setItemData(0, QVariant::fromValue(generate::NameLength::Two));
+  ui_->组合框_个数->setItemData(1, QVariant::fromValue(generate::NameLength::Three));
+  ui_->组合框_生日->setItemData(0, true);   // "生日": the date is known
+  ui_->组合框_生日->setItemData(1, false);  // "未知"
   ui_->组合框_个数->setCurrentIndex(-1);
   ui_->组合框_生日->setCurrentIndex(-1);
   birthDate_ = new BirthDateBoxes(ui_->组合框_年, ui_->组合框_月, ui_->组合框_日, ui_->组合框_时, this);
@@ -41,11 +49,11 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
     view->setColumnWidth(column, widths[column]);
   }
 
-  // 编辑框4 holds the export file's header, as the window always has; the export writes it.
+  // 编辑框4 shows the export file's header, as the window always has; both come from exportHeader.
   auto* header = new QPlainTextEdit(this);
   header->setObjectName(QStringLiteral("编辑框4"));
   header->setReadOnly(true);
-  QString headerText = QString::fromStdString(generate::exportText({}));
+  QString headerText = QString::fromStdString(generate::exportHeader());
   headerText.chop(2);  // no line break after the third line
   header->setPlainText(headerText);
   header->hide();
@@ -72,33 +80,27 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
   });
   connect(ui_->单选框_起小名, &QRadioButton::clicked, this, [this] {
     ui_->分组框7->hide();
-    QRadioButton* const patterns[] = {ui_->单选框_AA, ui_->单选框_小A, ui_->单选框_A儿};
-    patterns[nicknamePattern_]->setChecked(true);
+    patternRadio(nicknamePattern_)->setChecked(true);
     showPanel(ui_->分组框8);
   });
   connect(ui_->按钮_自选, &QPushButton::clicked, ui_->分组框7, &QWidget::hide);
   connect(ui_->按钮_自选1, &QPushButton::clicked, this, [this] {
-    if (ui_->单选框_AA->isChecked()) {
-      nicknamePattern_ = 0;
-    } else if (ui_->单选框_小A->isChecked()) {
-      nicknamePattern_ = 1;
-    } else if (ui_->单选框_A儿->isChecked()) {
-      nicknamePattern_ = 2;
+    for (auto pattern : {NicknamePattern::AA, NicknamePattern::XiaoA, NicknamePattern::AEr}) {
+      if (patternRadio(pattern)->isChecked()) {
+        nicknamePattern_ = pattern;
+      }
     }
     ui_->分组框8->hide();
   });
   connect(ui_->按钮_设置, &QPushButton::clicked, this, [this] {
-    QRadioButton* const settings[] = {ui_->单选框_不设, ui_->单选框_设2, ui_->单选框_设3};
-    settings[generationCharSetting_]->setChecked(true);
+    optionRadio(generationCharSetting_)->setChecked(true);
     showPanel(ui_->分组框6);
   });
   connect(ui_->按钮3, &QPushButton::clicked, this, [this] {
-    if (ui_->单选框_不设->isChecked()) {
-      generationCharSetting_ = 0;
-    } else if (ui_->单选框_设2->isChecked()) {
-      generationCharSetting_ = 1;
-    } else if (ui_->单选框_设3->isChecked()) {
-      generationCharSetting_ = 2;
+    for (auto option : {GenerationCharOption::None, GenerationCharOption::Second, GenerationCharOption::Third}) {
+      if (optionRadio(option)->isChecked()) {
+        generationCharSetting_ = option;
+      }
     }
     ui_->分组框6->hide();
   });
@@ -151,7 +153,7 @@ generate::GenerationRequest GenerationPage::request() const {
   GenerationRequest request;
   request.surname = ui_->编辑框1->text().toStdString();
   request.gender = ui_->单选框_男->isChecked() ? chars::Gender::Boy : chars::Gender::Girl;
-  request.nameLength = ui_->组合框_个数->currentIndex() == 1 ? NameLength::Three : NameLength::Two;
+  request.nameLength = ui_->组合框_个数->currentData().value<NameLength>();
   request.birthday = {ui_->组合框_生日->currentText().toStdString(), ui_->组合框_年->currentText().toStdString(),
                       ui_->组合框_月->currentText().toStdString(), ui_->组合框_日->currentText().toStdString(),
                       ui_->组合框_时->currentText().toStdString()};
@@ -176,19 +178,48 @@ generate::GenerationRequest GenerationPage::request() const {
   request.secondCharText = ui_->编辑框2->text().toStdString();
   request.thirdCharText = ui_->编辑框3->text().toStdString();
   request.selfChosenText = ui_->编辑框5->text().toStdString();
-  constexpr NicknamePattern patterns[] = {NicknamePattern::AA, NicknamePattern::XiaoA, NicknamePattern::AEr};
-  request.nicknamePattern = patterns[nicknamePattern_];
+  request.nicknamePattern = nicknamePattern_;
   return request;
 }
 
-QWidget* GenerationPage::boxForRefusal(std::string_view message) const {
-  if (message == generate::kEnterGenerationChar) {
-    return ui_->单选框_设3->isChecked() ? ui_->编辑框3 : ui_->编辑框2;
-  }
-  if (message == generate::kEnterSelfChosen || message == generate::kSelfChosenChineseOnly) {
-    return ui_->编辑框5;
+QWidget* GenerationPage::boxForRefusal(generate::RequestProblem problem) const {
+  switch (problem) {
+    case generate::RequestProblem::EnterGenerationChar:
+      return ui_->单选框_设3->isChecked() ? ui_->编辑框3 : ui_->编辑框2;
+    case generate::RequestProblem::EnterSelfChosen:
+    case generate::RequestProblem::SelfChosenNotChinese:
+      return ui_->编辑框5;
+    case generate::RequestProblem::EnterSurname:
+    case generate::RequestProblem::SurnameNotChinese:
+    case generate::RequestProblem::SurnameLength:
+    case generate::RequestProblem::EmptyList:
+      break;
   }
   return ui_->编辑框1;
+}
+
+QRadioButton* GenerationPage::patternRadio(NicknamePattern pattern) const {
+  switch (pattern) {
+    case NicknamePattern::XiaoA:
+      return ui_->单选框_小A;
+    case NicknamePattern::AEr:
+      return ui_->单选框_A儿;
+    case NicknamePattern::AA:
+      break;
+  }
+  return ui_->单选框_AA;
+}
+
+QRadioButton* GenerationPage::optionRadio(GenerationCharOption option) const {
+  switch (option) {
+    case GenerationCharOption::Second:
+      return ui_->单选框_设2;
+    case GenerationCharOption::Third:
+      return ui_->单选框_设3;
+    case GenerationCharOption::None:
+      break;
+  }
+  return ui_->单选框_不设;
 }
 
 void GenerationPage::runBegins(generate::GenerationMode mode) {
@@ -219,7 +250,6 @@ void GenerationPage::hideProgress() {
 
 QPushButton* GenerationPage::generateButton() const { return ui_->按钮_生成; }
 QPushButton* GenerationPage::exportButton() const { return ui_->按钮_导出; }
-QPushButton* GenerationPage::bannerButton() const { return ui_->按钮2; }
 QTableView* GenerationPage::resultView() const { return ui_->超级列表框1; }
 
 void GenerationPage::setBusy(bool busy) {
@@ -233,10 +263,14 @@ void GenerationPage::showPanel(QWidget* panel) {
   panel->raise();
 }
 
-void GenerationPage::applyNameLengthRule(int index) { ui_->按钮_设置->setEnabled(index != 0); }
+void GenerationPage::applyNameLengthRule(int index) {
+  // "设置" places a generation character, which only "三字" names have room for.
+  ui_->按钮_设置->setEnabled(index < 0 || ui_->组合框_个数->itemData(index).value<generate::NameLength>() !=
+                                              generate::NameLength::Two);
+}
 
 void GenerationPage::applyBirthdayRule(int index) {
-  const bool known = index != 1;
+  const bool known = index < 0 || ui_->组合框_生日->itemData(index).toBool();
   for (QWidget* box : {ui_->组合框_年, ui_->组合框_月, ui_->组合框_日, ui_->组合框_时}) {
     box->setEnabled(known);
   }

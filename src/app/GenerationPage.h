@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "app/DialogHooks.h"
+#include "generate/GenerationOutcome.h"
 #include "generate/GenerationRequest.h"
 
 namespace Ui {
@@ -13,6 +14,7 @@ class GenerationPage;
 }
 
 class QPushButton;
+class QRadioButton;
 class QTableView;
 
 namespace quillan::app {
@@ -37,15 +39,14 @@ class GenerationPage : public QWidget {
 
   void registerHints(StatusHints& hints);
 
-  // 0 none, 1 second character, 2 third character; changed only by the panel's "确定".
-  int generationCharSetting() const { return generationCharSetting_; }
-  // 0 AA, 1 小A, 2 A儿; changed only by the panel's "确定".
-  int nicknamePattern() const { return nicknamePattern_; }
+  // Changed only by the panels' "确定".
+  generate::GenerationCharOption generationCharSetting() const { return generationCharSetting_; }
+  generate::NicknamePattern nicknamePattern() const { return nicknamePattern_; }
 
   // Every selection a run depends on, read now.
   generate::GenerationRequest request() const;
   // The box a refusal of the request is about, for the focus after the message.
-  QWidget* boxForRefusal(std::string_view message) const;
+  QWidget* boxForRefusal(generate::RequestProblem problem) const;
 
   // The run has got past its lookups: the list is emptied, the introduction goes for good, and
   // high-score and self-chosen runs switch the name length to "三字" as they always make three
@@ -57,7 +58,6 @@ class GenerationPage : public QWidget {
   ResultListModel& results() const { return *results_; }
   QPushButton* generateButton() const;
   QPushButton* exportButton() const;
-  QPushButton* bannerButton() const;
   QTableView* resultView() const;
 
   // While a run or a lookup waits, the commands that could interleave with it are refused.
@@ -74,13 +74,15 @@ class GenerationPage : public QWidget {
   void showPanel(QWidget* panel);
   void applyNameLengthRule(int index);
   void applyBirthdayRule(int index);
+  QRadioButton* patternRadio(generate::NicknamePattern pattern) const;
+  QRadioButton* optionRadio(generate::GenerationCharOption option) const;
 
   std::unique_ptr<Ui::GenerationPage> ui_;
   const DialogHooks* hooks_;
   ResultListModel* results_;
   BirthDateBoxes* birthDate_;
-  int generationCharSetting_ = 0;
-  int nicknamePattern_ = 0;
+  generate::GenerationCharOption generationCharSetting_ = generate::GenerationCharOption::None;
+  generate::NicknamePattern nicknamePattern_ = generate::NicknamePattern::AA;
   bool listsReady_ = false;
   bool busy_ = false;
 };

@@ -89,6 +89,11 @@ QSize LunarCalendarWidget::cellSize() const {
   return {width + 2 * kCellPadding, day.height() + lunar.height() + 2 * kCellPadding};
 }
 
+void LunarCalendarWidget::setToday(const QDate& today) {
+  today_ = today;
+  updateCells();
+}
+
 QSize LunarCalendarWidget::sizeHint() const {
   // The navigation bar over seven rows of two-line cells (the weekday names take the first row:
   // the rows share the view's height evenly).
@@ -137,7 +142,7 @@ void LunarCalendarWidget::paintCell(QPainter* painter, const QRect& rect, QDate 
     painter->setPen(Qt::NoPen);
     painter->setBrush(accent_);
     painter->drawRoundedRect(box, kCornerRadius, kCornerRadius);
-  } else if (date == QDate::currentDate()) {
+  } else if (date == today_) {
     painter->setPen(QPen(accent_, 1.5));
     painter->setBrush(Qt::NoBrush);
     painter->drawRoundedRect(box, kCornerRadius, kCornerRadius);

@@ -39,6 +39,9 @@ class LunarCalendarWidget : public QCalendarWidget {
  public:
   explicit LunarCalendarWidget(QWidget* parent = nullptr);
 
+  // The day marked as today (the window's clock says which).
+  void setToday(const QDate& today);
+
   // What the cell of `date` shows under its day number.
   LunarCellText cellText(const QDate& date) const;
 
@@ -72,6 +75,7 @@ class LunarCalendarWidget : public QCalendarWidget {
   QColor muted_{0x8c, 0x7f, 0x73};
   QColor accent_{0xc0, 0x39, 0x2b};
   QColor onAccent_{Qt::white};
+  QDate today_ = QDate::currentDate();
   // Painting asks for 42 cells at a time; each year's terms are computed once. The calendar spans
   // 200 years, so the cache stays small.
   mutable std::map<int, YearSolarTerms> terms_;

@@ -12,7 +12,7 @@
 #include <QToolBar>
 
 #include "app/ArticleListWindow.h"
-#include "app/DataServiceConnection.h"
+#include "app/BackgroundRunner.h"
 #include "app/EvaluationCommands.h"
 #include "app/ExportCommand.h"
 #include "app/FeaturePage.h"
@@ -24,17 +24,33 @@
 #include "app/Pictures.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
-#include "app/ServiceCharacterLookup.h"
 #include "app/SkinCatalog.h"
 #include "app/StatusHints.h"
 #include "app/TrayController.h"
 #include "content/Collections.h"
-#include "content/MenuPages.h"
 #include "content/PageAddress.h"
+#include "session/DataServiceSession.h"
 
 namespace quillan::app {
+namespace {
 
-MainWindow::MainWindow(MainWindowOptions options, QWidget* parent) : QMainWindow(parent), options_(std::move(options)) {
+// Why the window has no data service, as it has always said it.
+std::string problemText(const session::SessionOpening& opening) {
+  switch (opening.problem) {
+    case session::SessionProblem::BadOptions:
+      return "the configured service key is not usable: " + opening.reason;
+    case session::SessionProblem::CannotStart:
+      return "the data service could not be started: " + opening.reason;
+    case session::SessionProblem::Unreachable:
+      break;
+  }
+  return opening.description + " did not answer（" + opening.reason + "）";
+}
+
+}  // namespace
+
+MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
+    : QMainWindow(parent), options_(std::move(options)), background_(std::make_unique<BackgroundRunner>()) {
   setObjectName(QStringLiteral("主窗口"));
   setWindowTitle(tr("Quillan 宝宝起名"));
   resize(1280, 800);
@@ -90,19 +106,19 @@ void MainWindow::buildMenus() {
     QAction* action = quick->addAction(target.caption);
     action->setObjectName(QStringLiteral("快捷菜单_") + target.caption);
     connect(action, &QAction::triggered, this,
-            [this, page = target.page, inner = target.innerPage] { switchToPage(page, inner); });
+            [this, page = target.page, tab = target.tab] { switchToPage(page, tab); });
   }
 
   for (const ContentMenu& content : contentMenus()) {
     QMenu* menu = addMenu(content.title);
     startUpMenus_.push_back(menu);
-    for (const QString& entry : content.entries) {
-      if (entry.isEmpty()) {
+    for (const MenuEntry& entry : content.entries) {
+      if (entry.separator()) {
         menu->addSeparator();
         continue;
       }
-      QAction* action = menu->addAction(entry);
-      action->setObjectName(QStringLiteral("菜单项_") + entry);
+      QAction* action = menu->addAction(entry.caption);
+      action->setObjectName(QStringLiteral("菜单项_") + entry.caption);
       if (!bindContentEntry(action, entry)) {
         markNotYetAvailable(action);
       }
@@ -147,36 +163,31 @@ void MainWindow::buildMenus() {
   connect(about, &QAction::triggered, this, &MainWindow::showAbout);
 }
 
-bool MainWindow::bindContentEntry(QAction* action, const QString& entry) {
-  const std::string text = entry.toStdString();
-  if (const auto* collection = content::collectionByMenuEntry(text)) {
-    connect(action, &QAction::triggered, this, [this, entry, collection] {
-      auto* window =
-          new ArticleListWindow(entry, contentBase(), std::string(collection->section), collection->titleList, this);
+bool MainWindow::bindContentEntry(QAction* action, const MenuEntry& entry) {
+  if (entry.file.empty()) {
+    const auto* collection = content::collectionBySection(entry.section);
+    if (collection == nullptr) {
+      return false;
+    }
+    connect(action, &QAction::triggered, this, [this, caption = entry.caption, collection] {
+      auto* window = new ArticleListWindow(caption, contentBase(), std::string(collection->section),
+                                           collection->titleList, *background_, this);
       window->show();
     });
     return true;
   }
-  for (const auto pages :
-       {content::folkPages(), content::zodiacPages(), content::rhymePages(), content::storyPages()}) {
-    for (const auto& page : pages) {
-      if (page.menuEntry == text) {
-        connect(action, &QAction::triggered, this, [this, entry, page] {
-          const auto address = content::pageAddress(contentBase(), page.section, page.file);
-          auto* window = new PageWindow(entry, QUrl(QString::fromStdString(address)), this);
-          window->show();
-        });
-        return true;
-      }
-    }
-  }
-  return false;
+  connect(action, &QAction::triggered, this, [this, entry] {
+    const auto address = content::pageAddress(contentBase(), entry.section, entry.file);
+    auto* window = new PageWindow(entry.caption, QUrl(QString::fromStdString(address)), *background_, this);
+    window->show();
+  });
+  return true;
 }
 
 std::string MainWindow::contentBase() const {
   // The pages lie under the data service's base address, embedded or configured.
-  if (connection_) {
-    return connection_->baseAddress();
+  if (!sources_.baseAddress.empty()) {
+    return sources_.baseAddress;
   }
   std::string base = options_.config.serviceBase.toStdString();
   if (!base.empty() && base.back() != '/') {
@@ -207,7 +218,7 @@ void MainWindow::buildToolBar() {
     pageGroup_->addAction(action);
     pageActions_.push_back(action);
     connect(action, &QAction::triggered, this,
-            [this, page = target.page, inner = target.innerPage] { switchToPage(page, inner); });
+            [this, page = target.page, tab = target.tab] { switchToPage(page, tab); });
   }
 }
 
@@ -224,42 +235,84 @@ void MainWindow::buildStatusBar() {
 void MainWindow::startUp() {
   // 1. The default look.
   applySkin(SkinCatalog::defaultSkinNumber());
-  // 2. The data service: the configured remote service, else the embedded one. Connecting goes on
-  //    in the background; the first lookup waits for it.
-  lookup_ = options_.lookup;
-  if (!lookup_) {
-    connection_ = std::make_shared<DataServiceConnection>(options_.config);
-    lookup_ = std::make_shared<ServiceCharacterLookup>(connection_);
-  }
-  evaluation_ = new EvaluationCommands(scoringPage_, generationPage_, connection_, &options_.hooks, this);
-  // 3. The menus.
-  for (QMenu* menu : startUpMenus_) {
-    menu->setEnabled(true);
+  // 2. The data service: the configured remote service, else the embedded one, reached in the
+  //    background; until then the commands that need it and the menus wait.
+  evaluation_ = new EvaluationCommands(scoringPage_, generationPage_, background_.get(), &options_.hooks, this);
+  if (!options_.temporaryFolder.isEmpty()) {
+    evaluation_->setReportFolder(options_.temporaryFolder);
   }
   // 4. The built-in lists, which "生成" needs.
   lists_ = options_.lists ? std::move(*options_.lists) : chars::loadBuiltInLists();
   options_.lists.reset();
-  generation_ = std::make_unique<GenerationController>(generationPage_, &lists_, lookup_, &options_.hooks, this);
+  generation_ =
+      std::make_unique<GenerationController>(generationPage_, &lists_, background_.get(), &options_.hooks, this);
   connect(generation_.get(), &GenerationController::busyChanged, this, &MainWindow::setBusy);
   connect(generationPage_, &GenerationPage::generateRequested, generation_.get(), &GenerationController::start);
   generationPage_->listsLoaded();
   // 5. The birth date from now, and the name-length and birthday defaults.
-  generationPage_->fillBirthDate(QDate::currentDate(), QTime::currentTime());
+  const QDateTime now = this->now();
+  generationPage_->fillBirthDate(now.date(), now.time());
+  scoringPage_->setToday(now.date());
   // 6. The certificate's default photo.
   scoringPage_->showDefaultPhoto();
-  switchToPage(0, -1);
+  switchToPage(Page::Generation);
+
+  if (options_.lookup) {
+    DataSources given;
+    given.lookup = options_.lookup;
+    serviceReached(std::move(given), {});
+    return;
+  }
+  setBusy(true);
+  session::SessionOptions session;
+  session.serviceBase = options_.config.serviceBase.toStdString();
+  // The embedded service draws its own key; a configured one belongs to the configured address.
+  session.serviceKey = session.serviceBase.empty() ? std::string() : options_.config.serviceKey.toStdString();
+  session.contentPages = true;
+  background_->run<session::SessionOpening>(
+      this, [session] { return session::DataServiceSession::open(session); },
+      [this](BackgroundOutcome<session::SessionOpening> outcome) {
+        setBusy(false);
+        if (outcome.ending == BackgroundOutcome<session::SessionOpening>::Ending::TimedOut) {
+          return serviceReached({}, "the data service did not answer in time");
+        }
+        if (!outcome.result) {
+          return serviceReached({}, "the data service could not be started: " + outcome.failure);
+        }
+        auto& opening = *outcome.result;
+        if (!opening.session) {
+          return serviceReached({}, problemText(opening));
+        }
+        serviceReached(sourcesOf(std::shared_ptr<session::DataServiceSession>(std::move(opening.session))), {});
+      },
+      BackgroundRunner::kServiceTimeout);
 }
 
-void MainWindow::switchToPage(int page, int innerPage) {
-  pages_->setCurrentIndex(page);
-  if (innerPage >= 0) {
-    scoringPage_->showInnerPage(innerPage);
+void MainWindow::serviceReached(DataSources sources, std::string problem) {
+  sources_ = std::move(sources);
+  serviceProblem_ = std::move(problem);
+  evaluation_->setSources(sources_, serviceProblem_);
+  generation_->setLookup(sources_.lookup);
+  // 3. The menus.
+  for (QMenu* menu : startUpMenus_) {
+    menu->setEnabled(true);
+  }
+  started_ = true;
+  emit startUpEnded();
+}
+
+QDateTime MainWindow::now() const { return options_.now ? options_.now() : QDateTime::currentDateTime(); }
+
+void MainWindow::switchToPage(Page page, std::optional<ScoringTab> tab) {
+  pages_->setCurrentIndex(static_cast<int>(page));
+  if (tab) {
+    scoringPage_->showTab(*tab);
   }
   // The toolbar shows where the user is.
   const auto& targets = pageTargets();
   for (std::size_t i = 0; i < targets.size(); ++i) {
     const bool here =
-        targets[i].page == page && (targets[i].page != 1 || targets[i].innerPage == scoringPage_->innerPage());
+        targets[i].page == page && (targets[i].page != Page::Scoring || targets[i].tab == scoringPage_->tab());
     if (here) {
       pageActions_[i]->setChecked(true);
     }

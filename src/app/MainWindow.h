@@ -1,13 +1,17 @@
 #pragma once
 
+#include <QDateTime>
 #include <QMainWindow>
-#include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/AppConfig.h"
+#include "app/DataSources.h"
 #include "app/DialogHooks.h"
+#include "app/MenuCatalog.h"
 #include "chars/CharacterLists.h"
 #include "chars/CharacterLookup.h"
 
@@ -20,7 +24,7 @@ class QToolBar;
 
 namespace quillan::app {
 
-class DataServiceConnection;
+class BackgroundRunner;
 class GenerationController;
 class EvaluationCommands;
 class GenerationPage;
@@ -38,10 +42,15 @@ struct MainWindowOptions {
   std::optional<chars::CharacterLists> lists;
   // The dictionary lookup; when not given, the window connects to the data service at start-up.
   std::shared_ptr<chars::CharacterLookup> lookup;
+  // Now, for the birth-date boxes and the calendars; the system clock when not given.
+  std::function<QDateTime()> now;
+  // Where the report page is written; the system's temporary folder when empty.
+  QString temporaryFolder;
 };
 
 // The one main window: pages on 选择夹1, toolbar 工具条1, the menu bar, status bar 状态条1, skins
-// and the notification icon. Creating it runs the start-up sequence.
+// and the notification icon. Creating it runs the start-up sequence; reaching the data service
+// goes on in the background, and the commands that need it wait, disabled, until it has.
 class MainWindow : public QMainWindow {
   Q_OBJECT
 
@@ -49,8 +58,8 @@ class MainWindow : public QMainWindow {
   explicit MainWindow(MainWindowOptions options, QWidget* parent = nullptr);
   ~MainWindow() override;
 
-  // Switches 选择夹1 to page, and 选择夹2 to innerPage unless it is -1.
-  void switchToPage(int page, int innerPage);
+  // Switches 选择夹1 to page, and 选择夹2 to the tab when one is given.
+  void switchToPage(Page page, std::optional<ScoringTab> tab = std::nullopt);
 
   int currentSkin() const { return currentSkin_; }
   void applySkin(int number);
@@ -59,10 +68,19 @@ class MainWindow : public QMainWindow {
   ScoringPage* scoringPage() const { return scoringPage_; }
   TrayController* tray() const { return tray_; }
   GenerationController* generation() const { return generation_.get(); }
-  // The data-service connection the window started; nullptr when a lookup was given.
-  DataServiceConnection* dataService() const { return connection_.get(); }
+  BackgroundRunner& background() const { return *background_; }
   const chars::CharacterLists& lists() const { return lists_; }
   const DialogHooks& hooks() const { return options_.hooks; }
+
+  // Start-up has ended: the data service was reached, or it is known why not.
+  bool started() const { return started_; }
+  // The data service in use, once reached; null before, and when it could not be had.
+  const DataSources& sources() const { return sources_; }
+  // Why there is no data service (empty while connecting and when connected).
+  const std::string& serviceProblem() const { return serviceProblem_; }
+
+ signals:
+  void startUpEnded();
 
  protected:
   void changeEvent(QEvent* event) override;
@@ -71,20 +89,24 @@ class MainWindow : public QMainWindow {
  private:
   void buildMenus();
   // Binds a reading-menu entry to the collection or page it opens; false when it has none.
-  bool bindContentEntry(QAction* action, const QString& entry);
+  bool bindContentEntry(QAction* action, const MenuEntry& entry);
   std::string contentBase() const;
   void buildToolBar();
   void buildStatusBar();
   void startUp();
+  void serviceReached(DataSources sources, std::string problem);
   void openHomePage();
   void showAbout();
   void setBusy(bool busy);
+  QDateTime now() const;
 
   MainWindowOptions options_;
   chars::CharacterLists lists_;
-  std::shared_ptr<DataServiceConnection> connection_;
-  std::shared_ptr<chars::CharacterLookup> lookup_;
-  // Declared after what a run reads, so that a running generation ends before they go.
+  DataSources sources_;
+  std::string serviceProblem_;
+  bool started_ = false;
+  // Declared after what its jobs read, so that they end before it goes.
+  std::unique_ptr<BackgroundRunner> background_;
   std::unique_ptr<GenerationController> generation_;
   QStackedWidget* pages_ = nullptr;
   GenerationPage* generationPage_ = nullptr;

@@ -6,6 +6,7 @@
 
 namespace quillan::app {
 
+class BackgroundRunner;
 class ContentBrowser;
 
 // The page window: one browser box showing one page. Modal.
@@ -13,7 +14,7 @@ class PageWindow : public QDialog {
   Q_OBJECT
 
  public:
-  PageWindow(const QString& caption, const QUrl& address, QWidget* parent = nullptr);
+  PageWindow(const QString& caption, const QUrl& address, BackgroundRunner& background, QWidget* parent = nullptr);
 
   ContentBrowser* browser() const { return browser_; }
 

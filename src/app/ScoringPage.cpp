@@ -47,7 +47,6 @@ ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
   ui_->农历日期框1->setCalendarPopup(true);
   ui_->农历日期框1->setCalendarWidget(new LunarCalendarWidget(ui_->农历日期框1));
   ui_->农历日期框1->setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
-  ui_->农历日期框1->setDate(QDate::currentDate());
   lunar->setText(lunarCaption(ui_->农历日期框1->date()));
 
   // Until the window connects the commands they say they are not there.
@@ -59,9 +58,14 @@ ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
 
 ScoringPage::~ScoringPage() = default;
 
-void ScoringPage::showInnerPage(int index) { ui_->选择夹2->setCurrentIndex(index); }
+void ScoringPage::showTab(ScoringTab tab) { ui_->选择夹2->setCurrentIndex(static_cast<int>(tab)); }
 
-int ScoringPage::innerPage() const { return ui_->选择夹2->currentIndex(); }
+ScoringTab ScoringPage::tab() const { return static_cast<ScoringTab>(ui_->选择夹2->currentIndex()); }
+
+void ScoringPage::setToday(const QDate& today) {
+  static_cast<LunarCalendarWidget*>(ui_->农历日期框1->calendarWidget())->setToday(today);
+  ui_->农历日期框1->setDate(today);
+}
 
 void ScoringPage::showDefaultPhoto() {
   const QSize size = ui_->图片框2->size() - QSize(8, 8);

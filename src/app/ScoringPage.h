@@ -5,11 +5,13 @@
 #include <memory>
 
 #include "app/DialogHooks.h"
+#include "app/MenuCatalog.h"
 
 namespace Ui {
 class ScoringPage;
 }
 
+class QDate;
 class QDateEdit;
 class QLabel;
 class QLineEdit;
@@ -26,8 +28,10 @@ class ScoringPage : public QWidget {
   ScoringPage(const DialogHooks* hooks, QWidget* parent = nullptr);
   ~ScoringPage() override;
 
-  void showInnerPage(int index);
-  int innerPage() const;
+  void showTab(ScoringTab tab);
+  ScoringTab tab() const;
+  // Start-up step 5: the birth date box and its calendar from today.
+  void setToday(const QDate& today);
   // Start-up step 6: the program's own picture in 图片框2.
   void showDefaultPhoto();
   // While a generation run waits, the evaluation commands are refused.

@@ -20,8 +20,10 @@ int main(int argc, char** argv) {
 
   QCommandLineParser parser;
   parser.addHelpOption();
-  parser.addOption({"out", "PNG file to write.", "file", "screenshot-generation.png"});
-  parser.addOption({"surname", "Surname to type.", "text", QStringLiteral("李")});
+  parser.addOption({QStringLiteral("out"), QStringLiteral("PNG file to write."), QStringLiteral("file"),
+                    QStringLiteral("screenshot-generation.png")});
+  parser.addOption(
+      {QStringLiteral("surname"), QStringLiteral("Surname to type."), QStringLiteral("text"), QStringLiteral("李")});
   parser.process(application);
 
   quillan::app::MainWindowOptions options;
@@ -40,7 +42,7 @@ int main(int argc, char** argv) {
   window.show();
 
   int exitCode = 1;
-  const QString out = parser.value("out");
+  const QString out = parser.value(QStringLiteral("out"));
   QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window, [&](int rows) {
     QTimer::singleShot(400, &window, [&, rows] {
       QApplication::processEvents();
@@ -52,7 +54,7 @@ int main(int argc, char** argv) {
     });
   });
   QTimer::singleShot(300, &window, [&] {
-    window.findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(parser.value("surname"));
+    window.findChild<QLineEdit*>(QStringLiteral("编辑框1"))->setText(parser.value(QStringLiteral("surname")));
     window.findChild<QRadioButton*>(QStringLiteral("单选框_高分模式"))->click();
     window.findChild<QPushButton*>(QStringLiteral("按钮_生成"))->click();
   });

@@ -58,4 +58,11 @@ std::string formatDate(const Date& date) {
   return buffer;
 }
 
+Date chinaToday() {
+  using namespace std::chrono;
+  const year_month_day date{floor<days>(system_clock::now() + hours(8))};
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day()))};
+}
+
 }  // namespace quillan::calendar

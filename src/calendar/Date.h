@@ -32,4 +32,7 @@ std::optional<Date> parseDate(std::string_view text);
 // "YYYY-MM-DD".
 std::string formatDate(const Date& date);
 
+// Today in China Standard Time (UTC+8) by the system clock.
+Date chinaToday();
+
 }  // namespace quillan::calendar

@@ -1,7 +1,6 @@
 #include "chars/CharRecord.h"
 
 #include "common/TextNumbers.h"
-#include "dataservice/ResultTable.h"
 
 namespace quillan::chars {
 
@@ -25,12 +24,6 @@ CharRecord parseEntry(std::string_view entry) {
 std::string entryText(const CharRecord& record) {
   return record.simplified + ',' + record.traditional + ',' + record.pinyin + ',' + record.strokes + ',' +
          record.element;
-}
-
-CharRecord recordFromLookup(const dataservice::ResultTable& table) {
-  using dataservice::cellText;
-  return CharRecord{cellText(table, 2, 1), cellText(table, 3, 1), cellText(table, 4, 1), cellText(table, 5, 1),
-                    cellText(table, 9, 1)};
 }
 
 CharRecord mergeSurname(const CharRecord& first, const CharRecord& second) {

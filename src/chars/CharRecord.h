@@ -3,14 +3,10 @@
 #include <string>
 #include <string_view>
 
-namespace quillan::dataservice {
-class ResultTable;
-}
-
 namespace quillan::chars {
 
 // What the program knows of one character, in the fixed order of a list entry
-// ("儿,兒,er,8,金") and of the dictionary lookup.
+// ("儿,兒,er,8,金") and of the dictionary lookup (sources/LookupColumns.h).
 struct CharRecord {
   std::string simplified;
   std::string traditional;
@@ -28,9 +24,6 @@ CharRecord parseEntry(std::string_view entry);
 
 // The entry text of a record: its five fields joined by ",".
 std::string entryText(const CharRecord& record);
-
-// Data row 1 of a character lookup: columns 2, 3, 4, 5 and 9 become the five fields.
-CharRecord recordFromLookup(const dataservice::ResultTable& table);
 
 // One record for a two-character surname: texts joined without separator, strokes of the second.
 CharRecord mergeSurname(const CharRecord& first, const CharRecord& second);

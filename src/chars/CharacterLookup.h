@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "chars/CharRecord.h"
@@ -11,8 +12,23 @@ enum class LookupStatus { Found, NotFound, Unreachable };
 
 struct LookupResult {
   LookupStatus status = LookupStatus::NotFound;
-  CharRecord record;  // filled only when Found
+  CharRecord record;    // filled only when Found
+  std::string failure;  // Unreachable: what the transport said, when it said anything ("等待超时")
+
+  static LookupResult found(CharRecord record) { return {LookupStatus::Found, std::move(record), {}}; }
+  static LookupResult notFound() { return {LookupStatus::NotFound, {}, {}}; }
+  static LookupResult unreachable(std::string failure = {}) {
+    return {LookupStatus::Unreachable, {}, std::move(failure)};
+  }
 };
+
+// A record a name can be scored from: found, with a stroke count. A record without strokes would
+// silently count 0.
+bool hasStrokes(const LookupResult& result);
+
+// The sentence for a lookup that brought no usable record: "无法连接数据服务" when nothing
+// answered, else "未找到汉字「X」的笔划数据".
+std::string lookupFailureMessage(const LookupResult& result, std::string_view character);
 
 // The dictionary lookup of one character, passed in to whoever needs records (generation, the
 // report) so that they never reach a service themselves and tests can answer from memory.

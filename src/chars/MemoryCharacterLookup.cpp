@@ -13,13 +13,13 @@ void MemoryCharacterLookup::add(const CharRecord& record) { records_.insert_or_a
 LookupResult MemoryCharacterLookup::lookup(std::string_view character) {
   asked_.emplace_back(character);
   if (!reachable_) {
-    return {LookupStatus::Unreachable, {}};
+    return LookupResult::unreachable();
   }
   const auto found = records_.find(character);
   if (found == records_.end()) {
-    return {LookupStatus::NotFound, {}};
+    return LookupResult::notFound();
   }
-  return {LookupStatus::Found, found->second};
+  return LookupResult::found(found->second);
 }
 
 }  // namespace quillan::chars

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calendar/CalendarRange.h"
+#include "certificate/CertificateImageFile.h"
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
 #include "cli/EvaluationCheck.h"
@@ -15,10 +16,7 @@
 #include "common/RandomGenerator.h"
 #include "evaluate/BirthDateTexts.h"
 #include "evaluate/Certificate.h"
-#include "evaluate/ServiceSources.h"
-#ifdef QUILLAN_CLI_IMAGES
-#include "app/certificate/CertificateImageFile.h"
-#endif
+#include "sources/ServiceCharacterLookup.h"
 
 namespace quillan::cli {
 namespace {
@@ -35,7 +33,7 @@ struct CertificateOptions {
 
 std::string certificateJson(const evaluate::EvaluationResult& texts, const std::string& number) {
   std::string slots;
-  for (const auto& text : texts) {
+  for (const auto& text : evaluate::certificateSlots(texts)) {
     slots += (slots.empty() ? "" : ",") + jsonString(text);
   }
   return "{\"texts\":[" + slots + "],\"number\":" + jsonString(number) + "}";
@@ -63,29 +61,17 @@ Birth checkedInputs(const CertificateOptions& options) {
     failCommand(kExitBadInput, "--date must lie from " + calendar::formatDate(calendar::kFirstDate) + " to " +
                                    calendar::formatDate(calendar::kLastDate) + ", the calendar's range");
   }
-#ifdef QUILLAN_CLI_IMAGES
-  if (!options.out.empty() && !app::certificate::isCertificateImagePath(options.out)) {
+  if (!options.out.empty() && !certificate::isCertificateImagePath(options.out)) {
     failCommand(kExitBadInput, "--out must end in .bmp, .jpg, .gif, .png or .tiff: " + options.out);
   }
-#else
-  if (!options.out.empty()) {
-    failCommand(kExitBadInput, "this quillan-cli was built without the desktop program and cannot write images");
-  }
-#endif
   return {*date, *hour};
 }
 
-void writeImage([[maybe_unused]] const CertificateOptions& options,
-                [[maybe_unused]] const evaluate::EvaluationResult& texts, [[maybe_unused]] const std::string& number) {
-#ifdef QUILLAN_CLI_IMAGES
-  app::certificate::CertificateImageRequest request;
-  std::copy(texts.begin(), texts.end(), request.texts.begin());
-  request.number = number;
-  request.photoPath = options.photo;
-  if (const auto problem = app::certificate::saveCertificateImage(request, options.out)) {
+void writeImage(const CertificateOptions& options, const evaluate::EvaluationResult& texts, const std::string& number) {
+  const certificate::CertificateImageRequest request{texts, number, options.photo};
+  if (const auto problem = certificate::saveCertificateImage(request, options.out)) {
     failCommand(1, "保存失败：" + *problem);
   }
-#endif
 }
 
 }  // namespace
@@ -104,7 +90,7 @@ void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> servic
   command->callback([options, service] {
     const Birth birth = checkedInputs(*options);
     ServiceConnection connection(*service);
-    evaluate::ServiceCharacterLookup lookup(connection.client());
+    sources::ServiceCharacterLookup lookup(connection.client());
     const auto evaluation =
         evaluate::certificateEvaluation(options->surname, options->given, birth.date, birth.hour, lookup);
     requireEvaluated(evaluation, connection);
@@ -117,8 +103,9 @@ void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> servic
       std::cout << certificateJson(evaluation.result, number) << '\n';
       return;
     }
-    for (std::size_t i = 0; i < evaluation.result.size(); ++i) {
-      std::cout << i + 1 << ": " << evaluation.result[i] << '\n';
+    const auto slots = evaluate::certificateSlots(evaluation.result);
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+      std::cout << i + 1 << ": " << slots[i] << '\n';
     }
   });
 }

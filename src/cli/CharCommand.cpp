@@ -9,6 +9,7 @@
 #include "cli/ServiceConnection.h"
 #include "common/GbkCodec.h"
 #include "dataservice/LookupQueries.h"
+#include "sources/LookupColumns.h"
 
 namespace quillan::cli {
 
@@ -30,7 +31,7 @@ void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) {
     if (dataservice::dataRowCount(result.table) == 0) {
       failCommand(kExitNotFound, *character + " is not in the dictionary of " + connection.description());
     }
-    std::cout << chars::entryText(chars::recordFromLookup(result.table)) << '\n';
+    std::cout << chars::entryText(sources::recordFromLookup(result.table)) << '\n';
   });
 }
 

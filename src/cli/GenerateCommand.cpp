@@ -9,7 +9,7 @@
 #include "cli/GenerateOptions.h"
 #include "cli/GenerateRun.h"
 #include "cli/ServiceConnection.h"
-#include "evaluate/ServiceSources.h"
+#include "sources/ServiceCharacterLookup.h"
 
 namespace quillan::cli {
 namespace {
@@ -24,7 +24,7 @@ std::tm localNow() {
 // The data service opens when the first character is looked up, and closes with the command.
 struct ServiceLookup {
   std::optional<ServiceConnection> connection;
-  std::optional<evaluate::ServiceCharacterLookup> lookup;
+  std::optional<sources::ServiceCharacterLookup> lookup;
 };
 
 }  // namespace

@@ -36,8 +36,9 @@ int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const
     err << "quillan-cli: " << converted.error << '\n';
     return kExitBadInput;
   }
-  if (const auto refusal = generate::refusalOf(converted.request, lists)) {
-    err << generate::kMessageCaption << "：" << *refusal << '\n';
+  const auto check = generate::checkRequest(converted.request, lists);
+  if (!check.checked) {
+    err << generate::kMessageCaption << "：" << generate::problemMessage(check.problem) << '\n';
     return kExitBadInput;
   }
 
@@ -49,7 +50,7 @@ int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const
     notices.emplace_back(message);
     err << generate::kMessageCaption << "：" << message << '\n';
   };
-  const auto outcome = generate::runGenerate(converted.request, lists, lookup(), sinks);
+  const auto outcome = generate::runGenerate(*check.checked, lists, lookup(), sinks);
   if (outcome.status != generate::GenerationStatus::Completed) {
     err << generate::kMessageCaption << "：" << outcome.message << '\n';
     return exitCodeOf(outcome.status);

@@ -10,7 +10,8 @@
 #include "cli/ServiceConnection.h"
 #include "evaluate/Evaluation.h"
 #include "evaluate/ReportOutput.h"
-#include "evaluate/ServiceSources.h"
+#include "sources/ServiceCharacterLookup.h"
+#include "sources/ServiceNumerologyTexts.h"
 
 namespace quillan::cli {
 namespace {
@@ -34,9 +35,10 @@ std::string evaluationJson(const evaluate::Evaluation& e) {
     grids += (grids.empty() ? "" : ",") + std::to_string(grid);
   }
   const auto& r = e.result;
-  return "{\"name\":" + jsonString(r[5]) + ",\"characters\":[" + characters + "],\"grids\":[" + grids +
-         "],\"characterElements\":" + jsonString(r[6]) + ",\"gridElements\":" + jsonString(r[7]) +
-         ",\"luck\":" + jsonString(r[8]) + ",\"score\":" + jsonString(r[10]) + ",\"verdict\":" + jsonString(r[9]) + "}";
+  return "{\"name\":" + jsonString(r.name) + ",\"characters\":[" + characters + "],\"grids\":[" + grids +
+         "],\"characterElements\":" + jsonString(r.elements) + ",\"gridElements\":" + jsonString(r.talents) +
+         ",\"luck\":" + jsonString(r.luck) + ",\"score\":" + jsonString(r.score) +
+         ",\"verdict\":" + jsonString(r.verdict) + "}";
 }
 
 }  // namespace
@@ -62,10 +64,10 @@ void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) {
       failCommand(kExitBadInput, problem->message);
     }
     ServiceConnection connection(*service);
-    evaluate::ServiceCharacterLookup lookup(connection.client());
+    sources::ServiceCharacterLookup lookup(connection.client());
     const auto evaluation = evaluate::evaluateName(options->surname, options->given, lookup);
     requireEvaluated(evaluation, connection);
-    evaluate::ServiceNumerologyTexts texts(connection.client());
+    sources::ServiceNumerologyTexts texts(connection.client());
     auto fields = evaluate::reportFields(evaluation, texts);
     if (!options->html.empty()) {
       if (const auto problem = evaluate::writeHtmlReport(options->html, fields)) {

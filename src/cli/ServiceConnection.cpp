@@ -2,7 +2,6 @@
 
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
-#include "service/EmbeddedDataService.h"
 
 namespace quillan::cli {
 
@@ -16,37 +15,29 @@ std::shared_ptr<ServiceOptions> addServiceOptions(CLI::App& app) {
 }
 
 ServiceConnection::ServiceConnection(const ServiceOptions& options) {
-  if (options.url.empty()) {
-    if (!options.key.empty()) {
-      failCommand(kExitBadInput, "--key belongs to --service; the embedded service draws its own");
-    }
-    try {
-      embedded_ = std::make_unique<service::EmbeddedDataService>();
-    } catch (const std::exception& error) {
-      failCommand(kExitServiceUnreachable, std::string("cannot start the embedded data service: ") + error.what());
-    }
-    description_ = "the embedded data service at " + embedded_->baseAddress();
-    client_ = std::make_unique<dataservice::DataServiceClient>(embedded_->connect());
-  } else {
-    if (options.key.empty()) {
-      failCommand(kExitBadInput, "--service needs the service's --key");
-    }
-    if (const auto problem = dataservice::keyProblem(dataservice::splitKeyText(options.key)); !problem.empty()) {
-      failCommand(kExitBadInput, "--key: " + problem);
-    }
-    std::string base = options.url;
-    if (base.back() != '/') {
-      base.push_back('/');
-    }
-    description_ = "the data service at " + base;
-    client_ = std::make_unique<dataservice::DataServiceClient>(
-        dataservice::initDataService(base, std::string(dataservice::kScriptPath), options.key));
+  if (options.url.empty() && !options.key.empty()) {
+    failCommand(kExitBadInput, "--key belongs to --service; the embedded service draws its own");
   }
-  if (!client_->connected()) {
-    failCommand(kExitServiceUnreachable, "cannot reach " + description_ + " (it did not answer the clock request)");
+  if (!options.url.empty() && options.key.empty()) {
+    failCommand(kExitBadInput, "--service needs the service's --key");
   }
+  session::SessionOptions chosen;
+  chosen.serviceBase = options.url;
+  chosen.serviceKey = options.key;
+  auto opening = session::DataServiceSession::open(chosen);
+  if (!opening.session) {
+    switch (opening.problem) {
+      case session::SessionProblem::BadOptions:
+        failCommand(kExitBadInput, "--key: " + opening.reason);
+      case session::SessionProblem::CannotStart:
+        failCommand(kExitServiceUnreachable, "cannot start the embedded data service: " + opening.reason);
+      case session::SessionProblem::Unreachable:
+        break;
+    }
+    failCommand(kExitServiceUnreachable, "cannot reach " + opening.description +
+                                             " (it did not answer the clock request: " + opening.reason + ")");
+  }
+  session_ = std::move(opening.session);
 }
-
-ServiceConnection::~ServiceConnection() = default;
 
 }  // namespace quillan::cli

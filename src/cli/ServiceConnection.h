@@ -6,10 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include "dataservice/DataServiceClient.h"
-
-namespace quillan::service {
-class EmbeddedDataService;
-}
+#include "session/DataServiceSession.h"
 
 namespace quillan::cli {
 
@@ -31,19 +28,14 @@ std::shared_ptr<ServiceOptions> addServiceOptions(CLI::App& app);
 class ServiceConnection {
  public:
   explicit ServiceConnection(const ServiceOptions& options);
-  ~ServiceConnection();
-  ServiceConnection(const ServiceConnection&) = delete;
-  ServiceConnection& operator=(const ServiceConnection&) = delete;
 
-  dataservice::DataServiceClient& client() { return *client_; }
+  dataservice::DataServiceClient& client() { return session_->client(); }
 
   // Where the client goes, for messages.
-  const std::string& description() const { return description_; }
+  const std::string& description() const { return session_->description(); }
 
  private:
-  std::unique_ptr<service::EmbeddedDataService> embedded_;
-  std::unique_ptr<dataservice::DataServiceClient> client_;
-  std::string description_;
+  std::unique_ptr<session::DataServiceSession> session_;
 };
 
 }  // namespace quillan::cli

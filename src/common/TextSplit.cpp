@@ -1,5 +1,7 @@
 #include "common/TextSplit.h"
 
+#include "common/GbkCodec.h"
+
 namespace quillan::common {
 
 std::vector<std::string> splitText(std::string_view text, std::string_view separator) {
@@ -18,6 +20,18 @@ std::vector<std::string> splitText(std::string_view text, std::string_view separ
     pieces.emplace_back(text.substr(start, at - start));
     start = at + separator.size();
   }
+}
+
+std::vector<std::string> splitCharacters(std::string_view text) {
+  std::vector<std::string> characters;
+  const auto codePoints = decodeUtf8(text);
+  if (!codePoints) {
+    return characters;
+  }
+  for (char32_t codePoint : *codePoints) {
+    appendUtf8(characters.emplace_back(), codePoint);
+  }
+  return characters;
 }
 
 std::string joinText(const std::vector<std::string>& pieces, std::string_view separator) {

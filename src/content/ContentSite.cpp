@@ -10,6 +10,8 @@
 #include <system_error>
 
 #include "calendar/CalendarRange.h"
+#include "common/FailureLog.h"
+#include "common/FormFields.h"
 #include "common/GbkCodec.h"
 #include "content/ArticlePage.h"
 #include "content/FestivalsPage.h"
@@ -32,24 +34,14 @@ bool isNameCharacter(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-' || c == '_';
 }
 
-// "a/b/name.ext": plain segments only, so that a path can only name something below the root.
+// "a/b/name.ext": a plain relative path whose segments are made of name characters only.
 bool isPlainPath(std::string_view path, std::string_view extension) {
-  if (!path.ends_with(extension)) {
+  if (!path.ends_with(extension) || !common::isPlainRelativePath(path)) {
     return false;
   }
   path.remove_suffix(extension.size());
-  std::size_t start = 0;
-  while (true) {
-    const auto end = path.find('/', start);
-    const auto segment = path.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start);
-    if (segment.empty() || !std::all_of(segment.begin(), segment.end(), isNameCharacter)) {
-      return false;
-    }
-    if (end == std::string_view::npos) {
-      return true;
-    }
-    start = end + 1;
-  }
+  return !path.empty() && path.back() != '/' &&
+         std::all_of(path.begin(), path.end(), [](char c) { return c == '/' || isNameCharacter(c); });
 }
 
 std::optional<int> parseSmallNumber(std::string_view text) {
@@ -67,7 +59,7 @@ std::optional<int> parseSmallNumber(std::string_view text) {
 // A query field that must hold a number within [low, high] when present: nullopt for a bad value,
 // `fallback` when absent.
 std::optional<int> numberField(std::string_view query, std::string_view name, int low, int high, int fallback) {
-  const auto field = queryField(query, name);
+  const auto field = common::formField(query, name);
   if (!field) {
     return fallback;
   }
@@ -127,30 +119,13 @@ bool isTitleList(std::string_view pathWithoutExtension) {
   return pathWithoutExtension == "titles" || pathWithoutExtension.ends_with("/titles");
 }
 
-bool isWithin(const std::filesystem::path& path, const std::filesystem::path& root) {
-  const auto [rootEnd, pathEnd] = std::mismatch(root.begin(), root.end(), path.begin(), path.end());
-  return rootEnd == root.end();
-}
-
 }  // namespace
 
-std::optional<std::string_view> queryField(std::string_view query, std::string_view name) {
-  while (!query.empty()) {
-    const auto end = query.find('&');
-    const auto field = query.substr(0, end);
-    const auto equals = field.find('=');
-    if (field.substr(0, equals) == name) {
-      return equals == std::string_view::npos ? std::string_view{} : field.substr(equals + 1);
-    }
-    query = end == std::string_view::npos ? std::string_view{} : query.substr(end + 1);
-  }
-  return std::nullopt;
-}
-
-ContentSite::ContentSite(std::filesystem::path directory, std::shared_ptr<const Dictionary> dictionary, Clock today)
+ContentSite::ContentSite(std::filesystem::path directory, std::shared_ptr<const chartable::CharacterTable> dictionary,
+                         Clock today)
     : directory_(std::move(directory)), dictionary_(std::move(dictionary)), today_(std::move(today)) {
   if (!dictionary_) {
-    dictionary_ = std::make_shared<const Dictionary>(std::vector<DictionaryEntry>{});
+    dictionary_ = std::make_shared<const chartable::CharacterTable>();
   }
 }
 
@@ -201,8 +176,13 @@ std::optional<std::string> ContentSite::pageHtml(std::string_view path, std::str
   }
   const std::string sourcePath = std::string(stem) + ".txt";
   const auto source = readSource(sourcePath);
-  const auto article = source ? parseArticle(*source) : std::nullopt;
+  if (!source) {
+    return std::nullopt;  // no such page: the visitor's business, not a failure
+  }
+  const auto article = parseArticle(*source);
   if (!article) {
+    common::logFailure("content site",
+                       sourcePath + " is not an article source (a title line, an empty line, then the text)");
     return std::nullopt;
   }
   if (path.starts_with(kZodiac)) {
@@ -214,8 +194,12 @@ std::optional<std::string> ContentSite::pageHtml(std::string_view path, std::str
 
 std::optional<ServedPage> ContentSite::servePage(std::string_view path, std::string_view query) const {
   const auto html = pageHtml(path, query);
-  auto gbk = html ? common::utf8ToGbk(*html) : std::nullopt;
+  if (!html) {
+    return std::nullopt;
+  }
+  auto gbk = common::utf8ToGbk(*html);
   if (!gbk) {
+    common::logFailure("content site", std::string(path) + " holds a character GBK cannot carry");
     return std::nullopt;
   }
   return ServedPage{std::move(*gbk), "text/html; charset=gbk"};
@@ -233,7 +217,7 @@ std::vector<std::string> ContentSite::sourcePaths() const {
     if (it->is_regular_file(fileError) && it->path().extension() == ".txt") {
       auto relative = it->path().lexically_relative(root).generic_string();
       const auto target = std::filesystem::canonical(it->path(), fileError);
-      if (!fileError && isWithin(target, root) && isPlainPath(relative, ".txt")) {
+      if (!fileError && common::isWithinDirectory(target, root) && isPlainPath(relative, ".txt")) {
         paths.push_back(std::move(relative));
       }
     }

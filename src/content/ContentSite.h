@@ -9,15 +9,10 @@
 #include <vector>
 
 #include "calendar/Date.h"
-#include "content/Dictionary.h"
+#include "chartable/CharacterTable.h"
+#include "content/ServedPage.h"
 
 namespace quillan::content {
-
-// A page as it goes on the wire: GBK bytes and a content type that says so.
-struct ServedPage {
-  std::string body;
-  std::string contentType;
-};
 
 // Every page under <base>tovka/, made from the content directory (data/content/ or its installed
 // copy), the dictionary and the calendar:
@@ -37,7 +32,8 @@ class ContentSite {
   using Clock = std::function<calendar::Date()>;
 
   // `today` dates the pages that show "this year" and "this month" (China Standard Time).
-  ContentSite(std::filesystem::path directory, std::shared_ptr<const Dictionary> dictionary, Clock today);
+  ContentSite(std::filesystem::path directory, std::shared_ptr<const chartable::CharacterTable> dictionary,
+              Clock today);
 
   // The page at `path` (as it follows "tovka/", such as "yezs/yezsttd/3.htm") with the query of its
   // address (what follows "?", possibly empty) as UTF-8 HTML; nullopt when there is no such page,
@@ -60,11 +56,8 @@ class ContentSite {
   std::optional<std::string> readSource(std::string_view relativePath) const;
 
   std::filesystem::path directory_;
-  std::shared_ptr<const Dictionary> dictionary_;
+  std::shared_ptr<const chartable::CharacterTable> dictionary_;
   Clock today_;
 };
-
-// The value of one field of an address query ("year=2027&month=5"); nullopt when absent.
-std::optional<std::string_view> queryField(std::string_view query, std::string_view name);
 
 }  // namespace quillan::content

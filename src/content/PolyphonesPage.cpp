@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kPerRow = 4;
 
-std::string readingsText(const DictionaryEntry& entry) {
+std::string readingsText(const chartable::CharacterRow& entry) {
   std::string text;
   for (const auto& reading : entry.readings) {
     text += (text.empty() ? "" : "、") + escapeHtml(reading);
@@ -27,9 +27,9 @@ bool isFirstLevelCharacter(int gbkCode) {
   return gbkCode <= 0xD7F9 && lead >= 0xB0 && lead <= 0xD7 && trail >= 0xA1 && trail <= 0xFE;
 }
 
-std::string polyphonesPageHtml(const Dictionary& dictionary) {
-  std::vector<const DictionaryEntry*> entries;
-  for (const auto& entry : dictionary.entries()) {
+std::string polyphonesPageHtml(const chartable::CharacterTable& dictionary) {
+  std::vector<const chartable::CharacterRow*> entries;
+  for (const auto& entry : dictionary.rows()) {
     if (isFirstLevelCharacter(entry.id) && entry.readings.size() >= 2) {
       entries.push_back(&entry);
     }
@@ -39,7 +39,7 @@ std::string polyphonesPageHtml(const Dictionary& dictionary) {
     return std::pair(pinyinSortKey(a->pinyin), a->id) < std::pair(pinyinSortKey(b->pinyin), b->id);
   });
 
-  std::vector<std::pair<char, std::vector<const DictionaryEntry*>>> groups;
+  std::vector<std::pair<char, std::vector<const chartable::CharacterRow*>>> groups;
   for (const auto* entry : entries) {
     const char initial = pinyinInitial(entry->pinyin);
     if (groups.empty() || groups.back().first != initial) {

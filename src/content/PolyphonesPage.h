@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "content/Dictionary.h"
+#include "chartable/CharacterTable.h"
 
 namespace quillan::content {
 
@@ -12,6 +12,6 @@ bool isFirstLevelCharacter(int gbkCode);
 
 // "cydyzb.htm", the page "常用多音字表": the common characters with two readings or more, from the
 // dictionary's readings, in the pinyin order of their usual reading, grouped by initial letter.
-std::string polyphonesPageHtml(const Dictionary& dictionary);
+std::string polyphonesPageHtml(const chartable::CharacterTable& dictionary);
 
 }  // namespace quillan::content

@@ -15,11 +15,11 @@ constexpr std::string_view kMissing = "字库未收";
 // One character of a surname as the dictionary has it, read as the surname reads it.
 struct SurnameCharacter {
   std::string text;
-  const DictionaryEntry* entry = nullptr;
+  const chartable::CharacterRow* entry = nullptr;
   std::string reading;
 };
 
-std::vector<SurnameCharacter> charactersOf(const Surname& surname, const Dictionary& dictionary) {
+std::vector<SurnameCharacter> charactersOf(const Surname& surname, const chartable::CharacterTable& dictionary) {
   std::vector<SurnameCharacter> characters;
   const auto codePoints = common::decodeUtf8(surname.text).value_or(std::u32string{});
   for (std::size_t i = 0; i < codePoints.size(); ++i) {
@@ -83,7 +83,8 @@ std::string otherReadingsText(const SurnameCharacter& character) {
   return text;
 }
 
-std::string surnameTable(std::span<const Surname> surnames, SurnameKind kind, const Dictionary& dictionary) {
+std::string surnameTable(std::span<const Surname> surnames, SurnameKind kind,
+                         const chartable::CharacterTable& dictionary) {
   struct Row {
     std::string sortKey;
     std::string html;
@@ -126,7 +127,7 @@ std::string surnameTable(std::span<const Surname> surnames, SurnameKind kind, co
 
 }  // namespace
 
-std::string surnamesPageHtml(const Dictionary& dictionary, std::span<const Surname> surnames) {
+std::string surnamesPageHtml(const chartable::CharacterTable& dictionary, std::span<const Surname> surnames) {
   std::string body =
       "<p>《百家姓》是北宋初年编成的蒙学读物，把常见姓氏编成四字一句的韵文，以“赵钱孙李，周吴郑王”开头，"
       "流传至今已有一千多年。下面按今天的情况，列出人数较多的姓氏、读音特殊的姓氏和常见的复姓。</p>\n"

@@ -16,6 +16,7 @@ QueryResult runQueryDetailed(const ServiceEndpoint& endpoint, std::string_view s
   const auto answer = httpExchange(request, options);
   QueryResult result;
   result.answered = answer.completed;
+  result.failure = answer.failure;
   result.table = ResultTable::fromReply(uncloakText(answer.body, endpoint.clockSynced));
   return result;
 }
@@ -29,7 +30,13 @@ DataServiceClient::DataServiceClient(ServiceEndpoint endpoint, ExchangeOptions o
     : endpoint_(std::move(endpoint)), options_(std::move(options)), random_(common::RandomGenerator::tickSeed()) {}
 
 QueryResult DataServiceClient::runQueryDetailed(std::string_view sql) {
-  return dataservice::runQueryDetailed(endpoint_, sql, random_, options_);
+  common::RandomGenerator random;
+  {
+    // Each query gets its own generator from the shared one, so that the exchange runs unlocked.
+    const std::lock_guard lock(randomMutex_);
+    random.seed(static_cast<std::uint32_t>(random_.draw()) << 16 | static_cast<std::uint32_t>(random_.draw()));
+  }
+  return dataservice::runQueryDetailed(endpoint_, sql, random, options_);
 }
 
 }  // namespace quillan::dataservice

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <mutex>
 #include <string_view>
 
 #include "common/RandomGenerator.h"
@@ -14,6 +15,7 @@ namespace quillan::dataservice {
 struct QueryResult {
   ResultTable table;
   bool answered = false;
+  ExchangeFailure failure = ExchangeFailure::None;  // why not, when not answered
 };
 
 // Sends one statement: body "C=2&post=" + cloakText, POST to the request address, the reply
@@ -25,7 +27,8 @@ ResultTable runQuery(const ServiceEndpoint& endpoint, std::string_view sql, comm
                      const ExchangeOptions& options = {});
 
 // What callers hold: one endpoint, the generator that draws each request's permutation (seeded
-// from the tick count) and how to wait. Passed to whoever needs the data service.
+// from the tick count) and how long to wait. Passed to whoever needs the data service; queries
+// from several threads at once are fine.
 class DataServiceClient {
  public:
   explicit DataServiceClient(ServiceEndpoint endpoint, ExchangeOptions options = {});
@@ -39,6 +42,7 @@ class DataServiceClient {
  private:
   ServiceEndpoint endpoint_;
   ExchangeOptions options_;
+  std::mutex randomMutex_;
   common::RandomGenerator random_;
 };
 

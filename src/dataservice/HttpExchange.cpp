@@ -5,10 +5,6 @@
 #include <algorithm>
 #include <cctype>
 #include <chrono>
-#include <condition_variable>
-#include <memory>
-#include <mutex>
-#include <thread>
 
 #include "dataservice/HttpAddress.h"
 
@@ -21,7 +17,6 @@ constexpr std::string_view kAccept =
     "application/vnd.ms-excel, application/vnd.ms-powerpoint, application/msword, */*";
 constexpr std::string_view kSetCookie = "Set-Cookie";
 constexpr std::size_t kRawHeaderLimit = 1536;
-constexpr auto kPumpInterval = std::chrono::milliseconds(5);
 
 std::string upperCase(std::string text) {
   std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::toupper(c); });
@@ -60,10 +55,56 @@ void addHeaderLines(std::string_view text, httplib::Headers& headers) {
   }
 }
 
-HttpExchangeResult performExchange(const HttpExchangeRequest& request, int timeoutSeconds) {
+ExchangeFailure failureOf(httplib::Error error, std::chrono::steady_clock::duration waited, int timeoutSeconds) {
+  switch (error) {
+    case httplib::Error::Connection:
+      return ExchangeFailure::Refused;
+    case httplib::Error::ConnectionTimeout:
+      return ExchangeFailure::TimedOut;
+    case httplib::Error::Read:
+    case httplib::Error::Write:
+      // httplib reports a read that timed out and one that broke off alike; the clock tells them apart.
+      return waited >= std::chrono::seconds(timeoutSeconds) ? ExchangeFailure::TimedOut : ExchangeFailure::Reset;
+    default:
+      break;
+  }
+  return ExchangeFailure::Other;
+}
+
+HttpExchangeResult failedWith(ExchangeFailure failure, int status = 0) {
+  HttpExchangeResult result;
+  result.failure = failure;
+  result.status = status;
+  return result;
+}
+
+}  // namespace
+
+std::string_view failureText(ExchangeFailure failure) {
+  switch (failure) {
+    case ExchangeFailure::None:
+      return "";
+    case ExchangeFailure::BadAddress:
+      return "地址无效";
+    case ExchangeFailure::Refused:
+      return "连接被拒绝";
+    case ExchangeFailure::TimedOut:
+      return "等待超时";
+    case ExchangeFailure::Reset:
+      return "连接中断";
+    case ExchangeFailure::HttpStatus:
+      return "服务返回错误";
+    case ExchangeFailure::Other:
+      break;
+  }
+  return "通信失败";
+}
+
+HttpExchangeResult httpExchange(const HttpExchangeRequest& request, const ExchangeOptions& options) {
+  const int timeoutSeconds = options.timeoutSeconds > 0 ? options.timeoutSeconds : kDefaultTimeoutSeconds;
   const auto address = parseHttpAddress(request.address);
   if (!address) {
-    return {};
+    return failedWith(ExchangeFailure::BadAddress);
   }
   httplib::Client client(address->host, address->port);
   client.set_tcp_nodelay(true);
@@ -94,11 +135,16 @@ HttpExchangeResult performExchange(const HttpExchangeRequest& request, int timeo
     req.body = request.body;
   }
 
+  const auto started = std::chrono::steady_clock::now();
   const auto response = client.send(req);
-  if (!response || response->status != 200) {
-    return {};
+  if (!response) {
+    return failedWith(failureOf(response.error(), std::chrono::steady_clock::now() - started, timeoutSeconds));
+  }
+  if (response->status != 200) {
+    return failedWith(ExchangeFailure::HttpStatus, response->status);
   }
   HttpExchangeResult result;
+  result.status = response->status;
   result.completed = true;
   result.body = response->body;
   result.headers = "HTTP/1.1 " + std::to_string(response->status) + " " + response->reason + "\r\n";
@@ -112,56 +158,6 @@ HttpExchangeResult performExchange(const HttpExchangeRequest& request, int timeo
     result.headers.resize(kRawHeaderLimit);
   }
   return result;
-}
-
-// What the caller and its worker share; the worker may outlive the caller's wait.
-struct ExchangeBlock {
-  std::mutex mutex;
-  std::condition_variable finished;
-  bool done = false;
-  HttpExchangeResult result;
-};
-
-}  // namespace
-
-HttpExchangeResult httpExchange(const HttpExchangeRequest& request, const ExchangeOptions& options) {
-  const int timeoutSeconds = options.timeoutSeconds > 0 ? options.timeoutSeconds : kDefaultTimeoutSeconds;
-  auto block = std::make_shared<ExchangeBlock>();
-  try {
-    std::thread([block, request, timeoutSeconds] {
-      auto result = performExchange(request, timeoutSeconds);
-      {
-        std::lock_guard lock(block->mutex);
-        block->result = std::move(result);
-        block->done = true;
-      }
-      block->finished.notify_all();
-    }).detach();
-  } catch (const std::system_error&) {
-    return {};  // no thread to be had: a failed exchange like any other
-  }
-
-  // One deadline for the whole wait: events pumped meanwhile do not extend it.
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
-  std::unique_lock lock(block->mutex);
-  while (!block->done) {
-    const auto now = std::chrono::steady_clock::now();
-    if (now >= deadline) {
-      return {};
-    }
-    if (options.pump) {
-      block->finished.wait_until(lock, std::min(deadline, now + kPumpInterval));
-      if (block->done) {
-        break;
-      }
-      lock.unlock();
-      options.pump();
-      lock.lock();
-    } else {
-      block->finished.wait_until(lock, deadline);
-    }
-  }
-  return std::move(block->result);
 }
 
 }  // namespace quillan::dataservice

@@ -1,18 +1,13 @@
 #pragma once
 
-#include <functional>
 #include <string>
+#include <string_view>
 
 namespace quillan::dataservice {
 
-// Called again and again while a caller waits for an exchange, so that a window can keep
-// processing its events; it should return promptly. The command line passes none.
-using EventPump = std::function<void()>;
-
-// What every exchange of a client shares: the wait and how to pass the time while waiting.
+// How long an exchange may take: connecting, sending and each read wait at most this long.
 struct ExchangeOptions {
   int timeoutSeconds = 0;  // 0: the default of 90 s
-  EventPump pump;
 };
 
 inline constexpr int kDefaultTimeoutSeconds = 90;
@@ -26,17 +21,31 @@ struct HttpExchangeRequest {
   std::string userAgent;   // a browser's when empty
 };
 
-struct HttpExchangeResult {
-  bool completed = false;  // a whole answer with status 200 arrived in time
-  std::string body;        // empty unless completed
-  std::string headers;     // raw response header lines, at most 1536 bytes
-  std::string cookies;     // "name=value; " for every Set-Cookie line
+// Why an exchange brought no answer, as the transport told it.
+enum class ExchangeFailure {
+  None,
+  BadAddress,  // not a plain http address
+  Refused,     // nothing listens there (or the host cannot be reached)
+  TimedOut,    // no connection, or no answer, within the time-out
+  Reset,       // the connection broke off
+  HttpStatus,  // an answer, but not status 200
+  Other,
 };
 
-// One HTTP exchange, run on a worker thread while the caller waits (pumping events when a pump is
-// given). The wait ends when the worker ends or the time-out runs out; then the result is empty.
-// The worker's socket time-outs equal the wait, so a worker that outlives the wait ends by itself
-// soon after and its answer is discarded; it is never killed in the middle of its work.
+// A short Chinese phrase for the user's message: "连接被拒绝", "等待超时", "连接中断" …
+std::string_view failureText(ExchangeFailure failure);
+
+struct HttpExchangeResult {
+  bool completed = false;  // a whole answer with status 200 arrived in time
+  ExchangeFailure failure = ExchangeFailure::None;
+  int status = 0;       // the answer's status, when one came
+  std::string body;     // empty unless completed
+  std::string headers;  // raw response header lines, at most 1536 bytes
+  std::string cookies;  // "name=value; " for every Set-Cookie line
+};
+
+// One HTTP exchange on the caller's thread, bounded by the socket time-outs of the options. A
+// window never calls it on its own thread.
 HttpExchangeResult httpExchange(const HttpExchangeRequest& request, const ExchangeOptions& options = {});
 
 }  // namespace quillan::dataservice

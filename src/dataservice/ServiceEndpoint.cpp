@@ -30,6 +30,7 @@ ServiceEndpoint initDataService(std::string baseAddress, std::string scriptPath,
     endpoint.serviceClock = ServiceClock(clock, std::chrono::steady_clock::now());
     endpoint.clockSynced = true;
   } else {
+    endpoint.connectFailure = answer.completed ? ExchangeFailure::Other : answer.failure;
     endpoint.baseAddress.clear();
     endpoint.scriptPath.clear();
   }

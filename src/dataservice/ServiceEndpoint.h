@@ -19,12 +19,15 @@ struct ServiceEndpoint {
   bool clockSynced = false;
   SubstitutionKey substitutionKey;
   ServiceClock serviceClock;
+  // Why the clock fetch failed (the address is then empty); None when it worked.
+  ExchangeFailure connectFailure = ExchangeFailure::None;
 
   std::string requestAddress() const { return baseAddress + scriptPath; }
 };
 
 // Splits the key text at ",", fetches the service clock ("?C=3") and keeps it when it is not 0.
-// When the fetch fails (no answer, or not a number) the base address and script path are emptied.
+// When the fetch fails (no answer, or not a number) the base address and script path are emptied
+// and connectFailure says why (an answer that is no clock counts as Other).
 ServiceEndpoint initDataService(std::string baseAddress, std::string scriptPath, std::string_view keyText,
                                 const ExchangeOptions& options = {});
 

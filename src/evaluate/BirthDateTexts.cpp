@@ -8,23 +8,26 @@
 namespace quillan::evaluate {
 
 BirthDateTexts birthDateTexts(const calendar::Date& date, int hour) {
-  BirthDateTexts slots;
-  slots[0] = std::to_string(date.year) + "年" + std::to_string(date.month) + "月" + std::to_string(date.day) + "日";
+  BirthDateTexts texts;
+  texts.gregorian =
+      std::to_string(date.year) + "年" + std::to_string(date.month) + "月" + std::to_string(date.day) + "日";
+  std::string zodiac;
   if (const auto lunar = calendar::lunarDateOf(date)) {
-    slots[1] = lunar->text();
-    slots[3] = lunar->zodiac();
+    texts.lunar = lunar->text();
+    zodiac = lunar->zodiac();
   }
   const auto pillars = calendar::fourPillarTexts(calendar::DateTime{date, hour, 0, 0});
-  slots[2] = pillars[0] + " " + pillars[1] + " " + pillars[2] + " " + pillars[3];
-  slots[4] = pillars[0];
+  texts.pillars = pillars[0] + " " + pillars[1] + " " + pillars[2] + " " + pillars[3];
+  texts.zodiacNayin = zodiac;
+  texts.nayin = pillars[0];
   for (int i = 1; i <= 60; ++i) {
-    if (calendar::sexagenaryName(i) == slots[4]) {
-      slots[4] = calendar::nayinOf(slots[4]);
-      slots[3] = "本命属" + slots[3] + "   " + slots[4] + "命";
+    if (calendar::sexagenaryName(i) == pillars[0]) {
+      texts.nayin = calendar::nayinOf(pillars[0]);
+      texts.zodiacNayin = "本命属" + zodiac + "   " + texts.nayin + "命";
       break;
     }
   }
-  return slots;
+  return texts;
 }
 
 std::string certificateNumber(common::RandomGenerator& random) {

@@ -25,10 +25,7 @@ std::optional<int> parseBirthHour(std::string_view text) {
 Evaluation certificateEvaluation(std::string_view surname, std::string_view given, const calendar::Date& birthDate,
                                  int hour, chars::CharacterLookup& lookup) {
   Evaluation evaluation = evaluateName(surname, given, lookup);
-  const BirthDateTexts birth = birthDateTexts(birthDate, hour);
-  for (std::size_t i = 0; i < birth.size(); ++i) {
-    evaluation.result[i] = birth[i];
-  }
+  evaluation.result.birth = birthDateTexts(birthDate, hour);
   return evaluation;
 }
 

@@ -16,8 +16,8 @@ inline constexpr std::string_view kBirthHourProblem = "出生时辰应为0到23�
 // The birth hour as typed ("8", " 23 "), or nullopt for anything but a whole number 0-23.
 std::optional<int> parseBirthHour(std::string_view text);
 
-// Everything a certificate shows: the name's evaluation (slots 6-11) with the birth-date texts of
-// the date and hour in slots 1-5. The hour must be 0-23. Input, lookup and service problems end it
+// Everything a certificate shows: the name's evaluation with the birth-date texts of the date and
+// hour. The hour must be 0-23. Input, lookup and service problems end it
 // as evaluateName does.
 Evaluation certificateEvaluation(std::string_view surname, std::string_view given, const calendar::Date& birthDate,
                                  int hour, chars::CharacterLookup& lookup);

@@ -13,17 +13,6 @@ namespace {
 
 using chars::CharRecord;
 
-std::vector<std::string> characters(std::string_view text) {
-  std::vector<std::string> out;
-  if (const auto codePoints = common::decodeUtf8(text)) {
-    for (char32_t c : *codePoints) {
-      out.emplace_back();
-      common::appendUtf8(out.back(), c);
-    }
-  }
-  return out;
-}
-
 // First and last character: the only ones a one- or two-character name slot has room for.
 std::vector<std::string> firstAndLast(const std::vector<std::string>& all) {
   if (all.size() <= 2) {
@@ -32,11 +21,11 @@ std::vector<std::string> firstAndLast(const std::vector<std::string>& all) {
   return {all.front(), all.back()};
 }
 
-Evaluation refused(EvaluationStatus status, std::string message, std::string focus = {}) {
+Evaluation refused(EvaluationStatus status, std::string message, InputFocus focus = InputFocus::None) {
   Evaluation evaluation;
   evaluation.status = status;
   evaluation.message = std::move(message);
-  evaluation.focus = std::move(focus);
+  evaluation.focus = focus;
   return evaluation;
 }
 
@@ -45,12 +34,10 @@ bool fetchAll(const std::vector<std::string>& wanted, chars::CharacterLookup& lo
               Evaluation& failure) {
   for (const auto& character : wanted) {
     const auto result = lookup.lookup(character);
-    if (result.status == chars::LookupStatus::Unreachable) {
-      failure = refused(EvaluationStatus::ServiceUnreachable, "无法连接数据服务");
-      return false;
-    }
-    if (result.status != chars::LookupStatus::Found || result.record.strokeCount() <= 0) {
-      failure = refused(EvaluationStatus::CharacterNotFound, "未找到汉字「" + character + "」的笔划数据");
+    if (!chars::hasStrokes(result)) {
+      const auto status = result.status == chars::LookupStatus::Unreachable ? EvaluationStatus::ServiceUnreachable
+                                                                            : EvaluationStatus::CharacterNotFound;
+      failure = refused(status, chars::lookupFailureMessage(result, character));
       return false;
     }
     out.push_back(result.record);
@@ -69,13 +56,13 @@ std::string joined(const std::array<std::string_view, 5>& words, std::size_t cou
   return text;
 }
 
-// Slots 6-11 from the records, the scored state and the name shown.
+// The name's texts from the records, the scored state and the name shown.
 void fillResult(Evaluation& evaluation, std::string_view surnameText, const std::vector<CharRecord>& surname,
                 const std::vector<CharRecord>& given, const scoring::ScoringState& state) {
   auto& result = evaluation.result;
-  result[5] = std::string(surnameText);
+  result.name = std::string(surnameText);
   for (const auto& record : given) {
-    result[5] += record.simplified;
+    result.name += record.simplified;
   }
   std::string elements;
   for (const auto& record : surname) {
@@ -84,20 +71,20 @@ void fillResult(Evaluation& evaluation, std::string_view surnameText, const std:
   for (const auto& record : given) {
     elements += ' ' + record.element;
   }
-  result[6] = elements;
+  result.elements = elements;
   using scoring::Grid;
-  result[7] = joined({scoring::elementWord(state.gridElement(Grid::Heaven)),
-                      scoring::elementWord(state.gridElement(Grid::Person)),
-                      scoring::elementWord(state.gridElement(Grid::Earth)),
-                      {},
-                      {}},
-                     3);
-  result[8] =
+  result.talents = joined({scoring::elementWord(state.gridElement(Grid::Heaven)),
+                           scoring::elementWord(state.gridElement(Grid::Person)),
+                           scoring::elementWord(state.gridElement(Grid::Earth)),
+                           {},
+                           {}},
+                          3);
+  result.luck =
       joined({state.gridLuckWord(Grid::Heaven), state.gridLuckWord(Grid::Person), state.gridLuckWord(Grid::Earth),
               state.gridLuckWord(Grid::Outer), state.gridLuckWord(Grid::Total)},
              5);
-  result[10] = state.scoreText();
-  result[9] = std::string(verdictSentence(state.totalScore()));
+  result.score = state.scoreText();
+  result.verdict = std::string(verdictSentence(state.totalScore()));
 }
 
 void placeCharacters(ReportInputs& inputs, const std::vector<CharRecord>& surname,
@@ -118,18 +105,24 @@ std::vector<int> strokesOf(const std::vector<CharRecord>& records) {
 
 }  // namespace
 
+std::array<std::string, 11> certificateSlots(const EvaluationResult& result) {
+  const auto& birth = result.birth;
+  return {birth.gregorian, birth.lunar,    birth.pillars, birth.zodiacNayin, birth.nayin, result.name,
+          result.elements, result.talents, result.luck,   result.verdict,    result.score};
+}
+
 std::optional<Evaluation> nameInputProblem(std::string_view surname, std::string_view given) {
   if (surname.empty()) {
-    return refused(EvaluationStatus::BadInput, "请输入姓氏！", "surname");
+    return refused(EvaluationStatus::BadInput, "请输入姓氏！", InputFocus::Surname);
   }
   if (given.empty()) {
-    return refused(EvaluationStatus::BadInput, "请输入名字！", "given");
+    return refused(EvaluationStatus::BadInput, "请输入名字！", InputFocus::Given);
   }
   if (!common::isGbkHanText(surname)) {
-    return refused(EvaluationStatus::BadInput, "姓氏只能是中文汉字", "surname");
+    return refused(EvaluationStatus::BadInput, "姓氏只能是中文汉字", InputFocus::Surname);
   }
   if (!common::isGbkHanText(given)) {
-    return refused(EvaluationStatus::BadInput, "名字只能是中文汉字", "given");
+    return refused(EvaluationStatus::BadInput, "名字只能是中文汉字", InputFocus::Given);
   }
   return std::nullopt;
 }
@@ -141,15 +134,15 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
   Evaluation evaluation;
   std::vector<CharRecord> surnameRecords;
   std::vector<CharRecord> givenRecords;
-  if (!fetchAll(firstAndLast(characters(surname)), lookup, surnameRecords, evaluation) ||
-      !fetchAll(firstAndLast(characters(given)), lookup, givenRecords, evaluation)) {
+  if (!fetchAll(firstAndLast(common::splitCharacters(surname)), lookup, surnameRecords, evaluation) ||
+      !fetchAll(firstAndLast(common::splitCharacters(given)), lookup, givenRecords, evaluation)) {
     return evaluation;
   }
   scoring::ScoringState state;
-  state.computeFiveGrids(strokesOf(surnameRecords), strokesOf(givenRecords));
-  state.rateGridLuck();
-  state.gridElementsOf();
-  state.rateThreeTalents();
+  if (!state.computeFiveGrids(strokesOf(surnameRecords), strokesOf(givenRecords))) {
+    return refused(EvaluationStatus::BadInput, "姓名的字数无法计算五格");
+  }
+  state.rateGrids();
 
   evaluation.status = EvaluationStatus::Done;
   placeCharacters(evaluation.inputs, surnameRecords, givenRecords);
@@ -163,7 +156,7 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
 
 Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::string_view scoreText,
                        chars::CharacterLookup& lookup) {
-  const auto all = characters(name);
+  const auto all = common::splitCharacters(name);
   const auto grids = common::splitText(gridsText, ",");
   if (all.size() < 2 || all.size() > 4 || grids.size() != 5 || !common::isGbkHanText(name)) {
     return refused(EvaluationStatus::BadInput, "这一行没有可评分的名字");

@@ -6,33 +6,49 @@
 #include <string_view>
 
 #include "chars/CharacterLookup.h"
+#include "evaluate/BirthDateTexts.h"
 #include "evaluate/NumerologyTexts.h"
 #include "evaluate/ReportBuilder.h"
 #include "scoring/ScoringState.h"
 
 namespace quillan::evaluate {
 
-// The 11 texts of an evaluation: 1-5 the birth-date texts (the certificate's), 6 the name, 7 the
-// characters' elements, 8 the three-talents elements, 9 the five luck words, 10 the verdict,
-// 11 the score. Index 0 is slot 1.
-using EvaluationResult = std::array<std::string, 11>;
+// The texts of an evaluation, as the certificate and the command line show them.
+struct EvaluationResult {
+  BirthDateTexts birth;  // the certificate's; empty for a plain evaluation
+  std::string name;      // "李明华"
+  std::string elements;  // the characters' elements, "火 火 水" (a two-character surname's written together)
+  std::string talents;   // the three-talents elements, "金 土 木"
+  std::string luck;      // the five grids' luck words, "大吉 大吉 凶 大吉 半吉"
+  std::string verdict;   // the sentence for the score's band
+  std::string score;     // "84.5"
+
+  bool operator==(const EvaluationResult&) const = default;
+};
+
+// The certificate's eleven texts in their fixed order: birth date, lunar date, pillars, zodiac and
+// Nayin, Nayin, name, elements, three-talents elements, luck words, verdict, score.
+std::array<std::string, 11> certificateSlots(const EvaluationResult& result);
 
 enum class EvaluationStatus { Done, BadInput, ServiceUnreachable, CharacterNotFound };
+
+// The input box a refusal is about.
+enum class InputFocus { None, Surname, Given };
 
 // One evaluated name: what the report and the certificate show, or why there is nothing to show.
 struct Evaluation {
   EvaluationStatus status = EvaluationStatus::BadInput;
-  std::string message;      // for the "温馨提示" box when status is not Done
-  std::string focus;        // "surname" or "given": the box the message is about
-  ReportInputs inputs;      // characters, grids and score; the long texts are added by reportFields
-  EvaluationResult result;  // slots 6-11 filled
+  std::string message;                  // for the "温馨提示" box when status is not Done
+  InputFocus focus = InputFocus::None;  // the box the message is about
+  ReportInputs inputs;                  // characters, grids and score; the long texts are added by reportFields
+  EvaluationResult result;              // the name's texts; the birth texts only for a certificate
 };
 
 // The window's message for a surname or given name that cannot be evaluated (empty, or not Chinese
 // characters), nullopt when both are fine.
 std::optional<Evaluation> nameInputProblem(std::string_view surname, std::string_view given);
 
-// Looks up every character, scores the name and fills slots 6-11. The surname and given name are
+// Looks up every character, scores the name and fills the result's name texts. The surname and given name are
 // one or two Chinese characters each as typed (a longer one is read from its first and last
 // character). A missing character or an unreachable service ends it with a message instead of a
 // report computed from zero strokes.

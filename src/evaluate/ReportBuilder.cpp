@@ -45,8 +45,12 @@ ReportFields buildReportFields(const ReportInputs& inputs) {
       fields[50 + k] = texts.hint;
     }
   }
-  for (std::size_t i = 0; i < inputs.talentTexts.size(); ++i) {
-    fields[41 + static_cast<int>(i)] = inputs.talentTexts[i];
+  const auto& talents = inputs.talentTexts;
+  int field = 41;
+  for (const std::string* text :
+       {&talents.title, &talents.luck, &talents.detail, &talents.basicText, &talents.basicLuck, &talents.successText,
+        &talents.successLuck, &talents.relationText, &talents.relationLuck, &talents.characterText}) {
+    fields[field++] = *text;
   }
   fields[55] = std::string(verdictSentence(common::textToNumber(inputs.scoreText)));
   fields[56] = inputs.scoreText;

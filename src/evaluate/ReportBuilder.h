@@ -16,10 +16,19 @@ struct NumberTexts {
   std::string detail;
 };
 
-// The texts of a three-talents combination: columns 2-11 of its row in zsancai, in column order
-// (title, luck, detail, basic text and label, success text and label, relations text and label,
-// character text).
-using TalentTexts = std::array<std::string, 10>;
+// The texts of a three-talents combination, as its row in zsancai holds them.
+struct TalentTexts {
+  std::string title;  // the combination, "木火土"
+  std::string luck;
+  std::string detail;
+  std::string basicText;
+  std::string basicLuck;
+  std::string successText;
+  std::string successLuck;
+  std::string relationText;
+  std::string relationLuck;
+  std::string characterText;
+};
 
 // Everything a report shows, gathered before the templates are filled.
 struct ReportInputs {

@@ -1,30 +1,21 @@
 #include "generate/CharacterFetch.h"
 
-#include "generate/GenerationMessages.h"
-
 namespace quillan::generate {
 
 FetchedCharacter fetchCharacter(chars::CharacterLookup& lookup, std::string_view character) {
   auto result = lookup.lookup(character);
-  switch (result.status) {
-    case chars::LookupStatus::Unreachable:
-      return {GenerationStatus::ServiceUnreachable, {}};
-    case chars::LookupStatus::NotFound:
-      return {GenerationStatus::CharacterNotFound, {}};
-    case chars::LookupStatus::Found:
-      break;
+  if (chars::hasStrokes(result)) {
+    return {GenerationStatus::Completed, std::move(result.record), {}};
   }
-  if (result.record.strokeCount() <= 0) {
-    return {GenerationStatus::CharacterNotFound, {}};
-  }
-  return {GenerationStatus::Completed, std::move(result.record)};
+  const auto status = result.status == chars::LookupStatus::Unreachable ? GenerationStatus::ServiceUnreachable
+                                                                        : GenerationStatus::CharacterNotFound;
+  return {status, {}, chars::lookupFailureMessage(result, character)};
 }
 
-GenerationOutcome fetchFailure(GenerationStatus status, std::string_view character) {
+GenerationOutcome fetchFailure(const FetchedCharacter& fetched) {
   GenerationOutcome outcome;
-  outcome.status = status;
-  outcome.message =
-      status == GenerationStatus::ServiceUnreachable ? std::string(kServiceUnreachable) : notFoundMessage(character);
+  outcome.status = fetched.status;
+  outcome.message = fetched.message;
   return outcome;
 }
 

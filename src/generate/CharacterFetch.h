@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "chars/CharRecord.h"
@@ -13,12 +14,12 @@ namespace quillan::generate {
 struct FetchedCharacter {
   GenerationStatus status = GenerationStatus::CharacterNotFound;
   chars::CharRecord record;
+  std::string message;  // when not Completed
 };
 
 FetchedCharacter fetchCharacter(chars::CharacterLookup& lookup, std::string_view character);
 
-// The outcome that reports a failed fetch of the character ("无法连接数据服务" or
-// "未找到汉字「X」的笔划数据").
-GenerationOutcome fetchFailure(GenerationStatus status, std::string_view character);
+// The outcome that reports a failed fetch ("无法连接数据服务" or "未找到汉字「X」的笔划数据").
+GenerationOutcome fetchFailure(const FetchedCharacter& fetched);
 
 }  // namespace quillan::generate

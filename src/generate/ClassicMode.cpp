@@ -3,7 +3,6 @@
 #include <vector>
 
 #include "common/RandomGenerator.h"
-#include "generate/RequestCheck.h"
 #include "generate/RunSeed.h"
 
 namespace quillan::generate {
@@ -39,9 +38,10 @@ std::optional<std::uint32_t> classicSeedOffset(chars::Gender gender, NameLength 
   return std::nullopt;
 }
 
-GenerationOutcome runClassicMode(const GenerationRequest& request, const GenerationContext& context,
+GenerationOutcome runClassicMode(const CheckedRequest& run, const GenerationContext& context,
                                  const chars::CharacterLists& lists, const GenerationSinks& sinks) {
-  const std::uint32_t seed = baseSeed(context.heavenGrid(), request.birthday);
+  const auto& request = run.request;
+  const std::uint32_t seed = baseSeed(context.heavenGrid(), run.birthdayNumbers);
   common::RandomGenerator random(seed);
   GenerationOutcome outcome;
   if (request.algorithm != Algorithm::Normal) {
@@ -53,7 +53,7 @@ GenerationOutcome runClassicMode(const GenerationRequest& request, const Generat
   }
   const bool threeCharacters = request.nameLength == NameLength::Three;
   const auto option = threeCharacters ? request.generationCharOption : GenerationCharOption::None;
-  const Position fixed{context.generationCharRecord, generationCharText(request)};
+  const Position fixed{context.generationCharRecord, run.generationCharacter};
 
   auto scoring = context.scoringState;
   ResultRowMaker rowMaker;
@@ -80,7 +80,9 @@ GenerationOutcome runClassicMode(const GenerationRequest& request, const Generat
       name += position.shown;
       elements += position.record.element;
     }
-    scoring.scoreGivenName(strokes);
+    if (!scoring.scoreGivenName(strokes)) {
+      continue;  // cannot happen: one or two given-name characters
+    }
     if (sinks.row) {
       sinks.row(rowMaker.make(i, std::move(name), std::move(elements), scoring));
     }

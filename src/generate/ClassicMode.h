@@ -6,8 +6,8 @@
 #include "chars/CharacterLists.h"
 #include "generate/GenerationContext.h"
 #include "generate/GenerationOutcome.h"
-#include "generate/GenerationRequest.h"
 #include "generate/GenerationSinks.h"
+#include "generate/RequestCheck.h"
 
 namespace quillan::generate {
 
@@ -20,7 +20,7 @@ std::optional<std::uint32_t> classicSeedOffset(chars::Gender gender, NameLength 
 // 经典模式: 100 names drawn at random from the gender's list, neither filtered nor sorted, with the
 // generation character fixed in its position where one is set ("三字" only). "高级算法" writes no
 // rows. The gender's list must not be empty.
-GenerationOutcome runClassicMode(const GenerationRequest& request, const GenerationContext& context,
+GenerationOutcome runClassicMode(const CheckedRequest& run, const GenerationContext& context,
                                  const chars::CharacterLists& lists, const GenerationSinks& sinks);
 
 }  // namespace quillan::generate

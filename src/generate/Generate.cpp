@@ -4,32 +4,41 @@
 #include "generate/GenerationContext.h"
 #include "generate/HighScoreMode.h"
 #include "generate/NicknameMode.h"
-#include "generate/RequestCheck.h"
 #include "generate/SelfChosenMode.h"
 
 namespace quillan::generate {
 
-GenerationOutcome runGenerate(GenerationRequest request, const chars::CharacterLists& lists,
+GenerationOutcome runGenerate(const CheckedRequest& run, const chars::CharacterLists& lists,
                               chars::CharacterLookup& lookup, const GenerationSinks& sinks) {
-  if (const auto refusal = refusalOf(request, lists)) {
-    return {GenerationStatus::Refused, 0, std::string(*refusal), {}};
-  }
-  auto looked = lookupSurname(request, lookup);
+  auto looked = lookupSurname(run, lookup);
   if (!looked.context) {
     return looked.failure;
   }
   const auto& context = *looked.context;
-  switch (request.mode) {
+  switch (run.request.mode) {
     case GenerationMode::Classic:
-      return runClassicMode(request, context, lists, sinks);
+      return runClassicMode(run, context, lists, sinks);
     case GenerationMode::HighScore:
-      return runHighScoreMode(request, context, lists, sinks);
+      return runHighScoreMode(run, context, lists, sinks);
     case GenerationMode::SelfChosen:
-      return runSelfChosenMode(request, context, lookup, sinks);
+      return runSelfChosenMode(run, context, lookup, sinks);
     case GenerationMode::Nickname:
       break;
   }
-  return runNicknameMode(request, context, lists, sinks);
+  return runNicknameMode(run, context, lists, sinks);
+}
+
+GenerationOutcome runGenerate(GenerationRequest request, const chars::CharacterLists& lists,
+                              chars::CharacterLookup& lookup, const GenerationSinks& sinks) {
+  auto check = checkRequest(std::move(request), lists);
+  if (!check.checked) {
+    GenerationOutcome refused;
+    refused.status = GenerationStatus::Refused;
+    refused.message = std::string(problemMessage(check.problem));
+    refused.refusal = check.problem;
+    return refused;
+  }
+  return runGenerate(*check.checked, lists, lookup, sinks);
 }
 
 }  // namespace quillan::generate

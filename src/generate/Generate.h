@@ -16,7 +16,7 @@
 // "导出" disabled until it returns. High-score and self-chosen runs always make three-character
 // names: the window switches its name length to "三字" for them.
 //
-// The lookup over the data service is evaluate::ServiceCharacterLookup; chars::MemoryCharacterLookup
+// The lookup over the data service is sources::ServiceCharacterLookup; chars::MemoryCharacterLookup
 // answers from memory. The "导出" button writes the rows with exportResultList (ResultExport.h).
 
 #include "chars/CharacterLists.h"
@@ -25,15 +25,20 @@
 #include "generate/GenerationOutcome.h"
 #include "generate/GenerationRequest.h"
 #include "generate/GenerationSinks.h"
+#include "generate/RequestCheck.h"
 #include "generate/ResultRow.h"
 
 namespace quillan::generate {
 
 // Takes its own copy of the request, so edits made while it runs cannot reach its rows. Checks the
-// request (refusals come back with their message and nothing else happens), looks up
+// request (refusals come back with their problem and message, and nothing else happens), looks up
 // the surname and, where used, the generation character through the lookup, then runs the chosen
 // mode. Rows go to sinks.row as they are finished.
 GenerationOutcome runGenerate(GenerationRequest request, const chars::CharacterLists& lists,
+                              chars::CharacterLookup& lookup, const GenerationSinks& sinks = {});
+
+// The same for a request already checked (the window checks on its own thread to answer at once).
+GenerationOutcome runGenerate(const CheckedRequest& run, const chars::CharacterLists& lists,
                               chars::CharacterLookup& lookup, const GenerationSinks& sinks = {});
 
 }  // namespace quillan::generate

@@ -4,19 +4,18 @@
 
 #include "common/GbkCodec.h"
 #include "generate/CharacterFetch.h"
-#include "generate/RequestCheck.h"
 
 namespace quillan::generate {
 
-ContextLookup lookupSurname(const GenerationRequest& request, chars::CharacterLookup& lookup) {
+ContextLookup lookupSurname(const CheckedRequest& run, chars::CharacterLookup& lookup) {
   GenerationContext context;
-  context.surnameByteLength = static_cast<int>(common::gbkByteLength(request.surname).value_or(0));
+  context.surnameByteLength = static_cast<int>(common::gbkByteLength(run.request.surname).value_or(0));
 
   std::vector<int> strokes;
-  for (const auto& character : splitCharacters(request.surname)) {
+  for (const auto& character : run.surnameCharacters) {
     auto fetched = fetchCharacter(lookup, character);
     if (fetched.status != GenerationStatus::Completed) {
-      return {std::nullopt, fetchFailure(fetched.status, character)};
+      return {std::nullopt, fetchFailure(fetched)};
     }
     strokes.push_back(fetched.record.strokeCount());
     context.surnameRecord =
@@ -24,11 +23,11 @@ ContextLookup lookupSurname(const GenerationRequest& request, chars::CharacterLo
   }
   context.scoringState.computeHeavenGrid(strokes);
 
-  if (usesGenerationChar(request)) {
-    const auto& character = generationCharText(request);
+  if (run.placesGenerationChar()) {
+    const auto& character = run.generationCharacter;
     auto fetched = fetchCharacter(lookup, character);
     if (fetched.status != GenerationStatus::Completed) {
-      return {std::nullopt, fetchFailure(fetched.status, character)};
+      return {std::nullopt, fetchFailure(fetched)};
     }
     context.generationCharRecord = std::move(fetched.record);
   }

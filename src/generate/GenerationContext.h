@@ -5,7 +5,7 @@
 #include "chars/CharRecord.h"
 #include "chars/CharacterLookup.h"
 #include "generate/GenerationOutcome.h"
-#include "generate/GenerationRequest.h"
+#include "generate/RequestCheck.h"
 #include "scoring/ScoringState.h"
 
 namespace quillan::generate {
@@ -15,7 +15,7 @@ struct GenerationContext {
   int surnameByteLength = 0;  // GBK bytes: 2 for a one-character surname, 4 for two
   // The surname's record; for two characters merged (texts joined, strokes of the second).
   chars::CharRecord surnameRecord;
-  // Filled when the run places a generation character (usesGenerationChar).
+  // Filled when the run places a generation character.
   chars::CharRecord generationCharRecord;
   // 天格 computed from the surname; each mode scores its names from a copy.
   scoring::ScoringState scoringState;
@@ -28,10 +28,9 @@ struct ContextLookup {
   GenerationOutcome failure;  // when context is empty
 };
 
-// Looks up the surname (each character of a two-character surname) and, where the run uses one,
-// the generation character, and computes 天格. The request must have passed refusalOf. Any lookup
-// that finds no stroke count, or no service, ends here with its message: no name is ever
-// computed from missing strokes.
-ContextLookup lookupSurname(const GenerationRequest& request, chars::CharacterLookup& lookup);
+// Looks up the surname (each character of a two-character surname) and, where the run places one,
+// the generation character, and computes 天格. Any lookup that finds no stroke count, or no
+// service, ends here with its message: no name is ever computed from missing strokes.
+ContextLookup lookupSurname(const CheckedRequest& run, chars::CharacterLookup& lookup);
 
 }  // namespace quillan::generate

@@ -4,10 +4,6 @@
 
 namespace quillan::generate {
 
-std::string notFoundMessage(std::string_view character) {
-  return "未找到汉字「" + std::string(character) + "」的笔划数据";
-}
-
 std::string skippedCharactersMessage(const std::vector<std::string>& characters) {
   std::vector<std::string> named;
   std::string text = "未找到汉字";

@@ -15,14 +15,10 @@ inline constexpr std::string_view kSurnameLength = "姓氏只能是一个或两�
 inline constexpr std::string_view kEnterGenerationChar = "请输入一个辈份字";
 inline constexpr std::string_view kEnterSelfChosen = "请输入要组合成名字的汉字";
 inline constexpr std::string_view kSelfChosenChineseOnly = "只能输入中文汉字";
-inline constexpr std::string_view kServiceUnreachable = "无法连接数据服务";
 inline constexpr std::string_view kEmptyList = "名字字库为空，无法生成名字";
 
 inline constexpr std::string_view kGenerationProgress = "生成进度：";
 inline constexpr std::string_view kProcessingProgress = "处理进度：";
-
-// "未找到汉字「X」的笔划数据".
-std::string notFoundMessage(std::string_view character);
 
 // Self-chosen characters the dictionary lacks, each named once in typed order; the run goes on
 // with the others.

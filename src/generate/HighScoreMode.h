@@ -3,20 +3,17 @@
 #include "chars/CharacterLists.h"
 #include "generate/GenerationContext.h"
 #include "generate/GenerationOutcome.h"
-#include "generate/GenerationRequest.h"
 #include "generate/GenerationSinks.h"
+#include "generate/RequestCheck.h"
 
 namespace quillan::generate {
 
-// The grid numbers that let a high-score name pass: the "大吉" numbers except 1.
-bool isHighScoreNumber(int number);
-
 // 高分模式: every ordered pair of the gender's list entries whose 人格, 地格 and 总格 are all high-score
-// numbers, the first character as the outer loop so that names sharing it stand together, groups
-// in list order. Always two given-name characters; the generation-character options are not read.
-// Progress "生成进度：" over the list's entries. The summary "本次共生成高分名字N个" is set unless
-// "高级算法" is chosen, which generates nothing.
-GenerationOutcome runHighScoreMode(const GenerationRequest& request, const GenerationContext& context,
+// numbers (scoring::isHighScoreNumber), the first character as the outer loop so that names sharing it stand together,
+// groups in list order. Always two given-name characters; the generation-character options are not read. Progress
+// "生成进度：" over the list's entries. The summary "本次共生成高分名字N个" is set unless "高级算法" is chosen, which
+// generates nothing.
+GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationContext& context,
                                    const chars::CharacterLists& lists, const GenerationSinks& sinks);
 
 }  // namespace quillan::generate

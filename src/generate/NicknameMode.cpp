@@ -19,9 +19,10 @@ std::uint32_t nicknameSeedOffset(NicknamePattern pattern) {
   return 111;
 }
 
-GenerationOutcome runNicknameMode(const GenerationRequest& request, const GenerationContext& context,
+GenerationOutcome runNicknameMode(const CheckedRequest& run, const GenerationContext& context,
                                   const chars::CharacterLists& lists, const GenerationSinks& sinks) {
-  common::RandomGenerator random(baseSeed(context.heavenGrid(), request.birthday) +
+  const auto& request = run.request;
+  common::RandomGenerator random(baseSeed(context.heavenGrid(), run.birthdayNumbers) +
                                  nicknameSeedOffset(request.nicknamePattern));
   const auto& list = lists.forGender(request.gender);
   const auto xiao = chars::parseEntry(kXiaoEntry);
@@ -34,7 +35,9 @@ GenerationOutcome runNicknameMode(const GenerationRequest& request, const Genera
     const auto drawn = chars::parseEntry(chars::pickRandomEntry(list, random));
     const auto& first = request.nicknamePattern == NicknamePattern::XiaoA ? xiao : drawn;
     const auto& second = request.nicknamePattern == NicknamePattern::AEr ? er : drawn;
-    scoring.scoreGivenName(std::array{first.strokeCount(), second.strokeCount()});
+    if (!scoring.scoreGivenName(std::array{first.strokeCount(), second.strokeCount()})) {
+      continue;  // cannot happen: two given-name characters
+    }
     if (sinks.row) {
       sinks.row(rowMaker.make(k, request.surname + first.simplified + second.simplified,
                               context.surnameRecord.element + first.element + second.element, scoring));

@@ -5,8 +5,8 @@
 #include "chars/CharacterLists.h"
 #include "generate/GenerationContext.h"
 #include "generate/GenerationOutcome.h"
-#include "generate/GenerationRequest.h"
 #include "generate/GenerationSinks.h"
+#include "generate/RequestCheck.h"
 
 namespace quillan::generate {
 
@@ -22,7 +22,7 @@ std::uint32_t nicknameSeedOffset(NicknamePattern pattern);
 // 起小名: 100 pet names of the chosen pattern, each drawn character from the gender's list and
 // written after the surname, scored as a two-character given name. Name length, algorithm and
 // generation character are not read. The gender's list must not be empty.
-GenerationOutcome runNicknameMode(const GenerationRequest& request, const GenerationContext& context,
+GenerationOutcome runNicknameMode(const CheckedRequest& run, const GenerationContext& context,
                                   const chars::CharacterLists& lists, const GenerationSinks& sinks);
 
 }  // namespace quillan::generate

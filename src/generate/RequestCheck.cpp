@@ -1,14 +1,12 @@
 #include "generate/RequestCheck.h"
 
 #include "common/GbkCodec.h"
+#include "common/TextSplit.h"
 #include "generate/GenerationMessages.h"
+#include "generate/RunSeed.h"
 
 namespace quillan::generate {
 namespace {
-
-bool isOneChineseCharacter(std::string_view text) {
-  return common::isGbkHanText(text) && splitCharacters(text).size() == 1;
-}
 
 bool drawsFromList(const GenerationRequest& request) {
   switch (request.mode) {
@@ -23,64 +21,74 @@ bool drawsFromList(const GenerationRequest& request) {
   return false;
 }
 
-}  // namespace
-
-std::optional<std::string_view> refusalOf(const GenerationRequest& request, const chars::CharacterLists& lists) {
-  if (request.surname.empty()) {
-    return kEnterSurname;
-  }
-  if (!common::isGbkHanText(request.surname)) {
-    return kSurnameChineseOnly;
-  }
-  const auto surnameLength = splitCharacters(request.surname).size();
-  if (surnameLength != 1 && surnameLength != 2) {
-    return kSurnameLength;
-  }
-  if (usesGenerationChar(request) && !isOneChineseCharacter(generationCharText(request))) {
-    return kEnterGenerationChar;
-  }
-  if (request.mode == GenerationMode::SelfChosen) {
-    if (request.selfChosenText.empty()) {
-      return kEnterSelfChosen;
-    }
-    if (!common::isGbkHanText(request.selfChosenText)) {
-      return kSelfChosenChineseOnly;
-    }
-  }
-  if (drawsFromList(request) && lists.forGender(request.gender).empty()) {
-    return kEmptyList;
-  }
-  return std::nullopt;
-}
-
-bool usesGenerationChar(const GenerationRequest& request) {
+bool placesGenerationChar(const GenerationRequest& request) {
   return request.mode == GenerationMode::Classic && request.nameLength == NameLength::Three &&
          request.generationCharOption != GenerationCharOption::None;
 }
 
 const std::string& generationCharText(const GenerationRequest& request) {
-  static const std::string none;
-  switch (request.generationCharOption) {
-    case GenerationCharOption::Second:
-      return request.secondCharText;
-    case GenerationCharOption::Third:
-      return request.thirdCharText;
-    case GenerationCharOption::None:
-      break;
-  }
-  return none;
+  return request.generationCharOption == GenerationCharOption::Third ? request.thirdCharText : request.secondCharText;
 }
 
-std::vector<std::string> splitCharacters(std::string_view text) {
-  std::vector<std::string> characters;
-  const auto codePoints = common::decodeUtf8(text);
-  if (!codePoints) {
-    return characters;
+RequestCheck refused(RequestProblem problem) { return {std::nullopt, problem}; }
+
+}  // namespace
+
+std::string_view problemMessage(RequestProblem problem) {
+  switch (problem) {
+    case RequestProblem::EnterSurname:
+      return kEnterSurname;
+    case RequestProblem::SurnameNotChinese:
+      return kSurnameChineseOnly;
+    case RequestProblem::SurnameLength:
+      return kSurnameLength;
+    case RequestProblem::EnterGenerationChar:
+      return kEnterGenerationChar;
+    case RequestProblem::EnterSelfChosen:
+      return kEnterSelfChosen;
+    case RequestProblem::SelfChosenNotChinese:
+      return kSelfChosenChineseOnly;
+    case RequestProblem::EmptyList:
+      break;
   }
-  for (char32_t codePoint : *codePoints) {
-    common::appendUtf8(characters.emplace_back(), codePoint);
+  return kEmptyList;
+}
+
+RequestCheck checkRequest(GenerationRequest request, const chars::CharacterLists& lists) {
+  CheckedRequest checked;
+  if (request.surname.empty()) {
+    return refused(RequestProblem::EnterSurname);
   }
-  return characters;
+  if (!common::isGbkHanText(request.surname)) {
+    return refused(RequestProblem::SurnameNotChinese);
+  }
+  checked.surnameCharacters = common::splitCharacters(request.surname);
+  if (checked.surnameCharacters.size() != 1 && checked.surnameCharacters.size() != 2) {
+    return refused(RequestProblem::SurnameLength);
+  }
+  if (placesGenerationChar(request)) {
+    const auto& text = generationCharText(request);
+    const auto characters = common::splitCharacters(text);
+    if (!common::isGbkHanText(text) || characters.size() != 1) {
+      return refused(RequestProblem::EnterGenerationChar);
+    }
+    checked.generationCharacter = characters.front();
+  }
+  if (request.mode == GenerationMode::SelfChosen) {
+    if (request.selfChosenText.empty()) {
+      return refused(RequestProblem::EnterSelfChosen);
+    }
+    if (!common::isGbkHanText(request.selfChosenText)) {
+      return refused(RequestProblem::SelfChosenNotChinese);
+    }
+    checked.selfChosenCharacters = common::splitCharacters(request.selfChosenText);
+  }
+  if (drawsFromList(request) && lists.forGender(request.gender).empty()) {
+    return refused(RequestProblem::EmptyList);
+  }
+  checked.birthdayNumbers = birthdayNumbers(request.birthday);
+  checked.request = std::move(request);
+  return {std::move(checked), {}};
 }
 
 }  // namespace quillan::generate

@@ -24,7 +24,7 @@ ExportResult failure(const std::filesystem::path& target) {
 
 }  // namespace
 
-std::string exportText(std::span<const ResultRow> rows) {
+std::string exportHeader() {
   std::string text = rule();
   text += kLineEnd;
   for (auto title : kResultColumnTitles) {
@@ -34,6 +34,11 @@ std::string exportText(std::span<const ResultRow> rows) {
   text += kLineEnd;
   text += rule();
   text += kLineEnd;
+  return text;
+}
+
+std::string exportText(std::span<const ResultRow> rows) {
+  std::string text = exportHeader();
   for (const auto& row : rows) {
     for (const auto& cell : row.cells) {
       text += cell;

@@ -8,8 +8,12 @@
 
 namespace quillan::generate {
 
-// The export layout as UTF-8 text: 37 "═", the column titles each followed by "★", 37 "═", then
-// one line per row with each of its seven cells followed by "★". Every line ends in CR LF.
+// The export file's fixed header as UTF-8 text: 37 "═", the column titles each followed by "★",
+// 37 "═", every line ending in CR LF. The window's 编辑框4 shows the same.
+std::string exportHeader();
+
+// The export layout as UTF-8 text: the header, then one line per row with each of its seven cells
+// followed by "★", ending in CR LF.
 std::string exportText(std::span<const ResultRow> rows);
 
 struct ExportResult {

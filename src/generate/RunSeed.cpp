@@ -4,11 +4,16 @@
 
 namespace quillan::generate {
 
-std::uint32_t baseSeed(int heavenGrid, const BirthdaySelection& birthday) {
-  using common::textToInt;
-  const long long sum = static_cast<long long>(heavenGrid) + textToInt(birthday.birthday) + textToInt(birthday.year) +
-                        textToInt(birthday.month) + textToInt(birthday.day) + textToInt(birthday.hour);
-  return static_cast<std::uint32_t>(sum);
+std::int64_t birthdayNumbers(const BirthdaySelection& birthday) {
+  std::int64_t sum = 0;
+  for (const auto* text : {&birthday.birthday, &birthday.year, &birthday.month, &birthday.day, &birthday.hour}) {
+    sum += common::textToInt(*text);
+  }
+  return sum;
+}
+
+std::uint32_t baseSeed(int heavenGrid, std::int64_t birthdayNumbers) {
+  return static_cast<std::uint32_t>(heavenGrid + birthdayNumbers);
 }
 
 }  // namespace quillan::generate

@@ -5,26 +5,26 @@
 
 #include "generate/CharacterFetch.h"
 #include "generate/GenerationMessages.h"
-#include "generate/RequestCheck.h"
 
 namespace quillan::generate {
 
-GenerationOutcome runSelfChosenMode(const GenerationRequest& request, const GenerationContext& context,
+GenerationOutcome runSelfChosenMode(const CheckedRequest& run, const GenerationContext& context,
                                     chars::CharacterLookup& lookup, const GenerationSinks& sinks) {
+  const auto& request = run.request;
   const auto progress = [&](std::string_view label, std::size_t range, std::size_t position) {
     if (sinks.progress) {
       sinks.progress(label, static_cast<int>(range), static_cast<int>(position));
     }
   };
 
-  const auto typed = splitCharacters(request.selfChosenText);
+  const auto& typed = run.selfChosenCharacters;
   std::vector<chars::CharRecord> candidates;
   std::vector<std::string> missing;
   progress(kProcessingProgress, typed.size(), 0);
   for (std::size_t k = 0; k < typed.size(); ++k) {
     auto fetched = fetchCharacter(lookup, typed[k]);
     if (fetched.status == GenerationStatus::ServiceUnreachable) {
-      return fetchFailure(fetched.status, typed[k]);
+      return fetchFailure(fetched);
     }
     if (fetched.status == GenerationStatus::Completed) {
       candidates.push_back(std::move(fetched.record));
@@ -44,7 +44,9 @@ GenerationOutcome runSelfChosenMode(const GenerationRequest& request, const Gene
   for (std::size_t i = 0; i < candidates.size(); ++i) {
     const auto& first = candidates[i];
     for (const auto& second : candidates) {
-      scoring.scoreGivenName(std::array{first.strokeCount(), second.strokeCount()});
+      if (!scoring.scoreGivenName(std::array{first.strokeCount(), second.strokeCount()})) {
+        continue;  // cannot happen: two given-name characters
+      }
       ++outcome.rowsWritten;
       if (sinks.row) {
         sinks.row(rowMaker.make(outcome.rowsWritten, request.surname + first.simplified + second.simplified,

@@ -43,6 +43,8 @@ std::optional<Luck> tableLuck(int number) {
   return kTable[static_cast<std::size_t>(number - 1)];
 }
 
+bool isHighScoreNumber(int number) { return number != 1 && tableLuck(number) == Luck::Great; }
+
 int reducedNumber(int number) {
   while (number > 81) {
     number -= 80;

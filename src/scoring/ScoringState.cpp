@@ -74,6 +74,9 @@ void ScoringState::rateThreeTalents() {
     partTenths_[6 + i] = values.halves[i] * 5;
     partText_[6 + i] = talentValueText(values.halves[i]);
   }
+}
+
+void ScoringState::rateGridPoints() {
   const auto setPoints = [this](Grid grid, const Points* table) {
     const auto& points = table[static_cast<std::size_t>(luck_[index(grid)])];
     partTenths_[index(grid) + 1] = points.tenths;
@@ -95,12 +98,19 @@ double ScoringState::totalScore() const {
 
 std::string ScoringState::scoreText() const { return common::formatScore(totalScore()); }
 
-double ScoringState::scoreGivenName(std::span<const int> givenStrokes) {
-  computeGivenGrids(givenStrokes);
+double ScoringState::rateGrids() {
   rateGridLuck();
   gridElementsOf();
   rateThreeTalents();
+  rateGridPoints();
   return totalScore();
+}
+
+std::optional<double> ScoringState::scoreGivenName(std::span<const int> givenStrokes) {
+  if (!computeGivenGrids(givenStrokes)) {
+    return std::nullopt;
+  }
+  return rateGrids();
 }
 
 std::string ScoringState::combinationText() const {

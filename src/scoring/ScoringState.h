@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -16,7 +17,7 @@ inline constexpr int kGridCount = 5;
 
 // The results for the name scored last. Each generation run or evaluation owns one. The work is
 // done in a fixed order: computeHeavenGrid once per surname, then per name computeGivenGrids,
-// rateGridLuck, gridElementsOf, rateThreeTalents and totalScore.
+// rateGridLuck, gridElementsOf, rateThreeTalents, rateGridPoints and totalScore.
 class ScoringState {
  public:
   // Step one, 天格 from the surname's strokes: s1 + 1 for one character, s1 + s2 for two. Any other
@@ -32,15 +33,21 @@ class ScoringState {
 
   void rateGridLuck();
   void gridElementsOf();
+  // The four three-talents values of the 天格, 人格 and 地格 elements (score parts 6-9).
   void rateThreeTalents();
+  // The points of 人格, 地格, 外格 and 总格 by their luck (score parts 2-5).
+  void rateGridPoints();
   double totalScore() const;
+
+  // The rating steps on the grids computed last, in their order; returns the score.
+  double rateGrids();
 
   // Score of the name computed last, "%.13g".
   std::string scoreText() const;
 
   // Runs step two and the rating steps for one given name and returns its score; the generators'
-  // usual call once the surname is set.
-  double scoreGivenName(std::span<const int> givenStrokes);
+  // usual call once the surname is set. nullopt, with nothing rated, when step two cannot run.
+  std::optional<double> scoreGivenName(std::span<const int> givenStrokes);
 
   int gridNumber(Grid grid) const { return grids_[index(grid)]; }
   std::string gridNumberText(Grid grid) const { return std::to_string(gridNumber(grid)); }

@@ -12,24 +12,6 @@ namespace {
 
 constexpr std::uintmax_t kMaxFileBytes = 16U * 1024U * 1024U;
 
-// Plain relative segments only: no empty, "." or ".." segment, no backslash or NUL, no drive.
-bool isPlainRelativePath(std::string_view path) {
-  if (path.empty() || path.front() == '/' || path.find('\\') != std::string_view::npos ||
-      path.find('\0') != std::string_view::npos || path.find(':') != std::string_view::npos) {
-    return false;
-  }
-  std::size_t start = 0;
-  while (start <= path.size()) {
-    const auto end = std::min(path.find('/', start), path.size());
-    const auto segment = path.substr(start, end - start);
-    if (segment.empty() || segment == "." || segment == "..") {
-      return false;
-    }
-    start = end + 1;
-  }
-  return true;
-}
-
 }  // namespace
 
 ContentPages::ContentPages(std::filesystem::path directory) : directory_(std::move(directory)) {}
@@ -38,8 +20,8 @@ void ContentPages::addGenerator(std::string relativePath, PageGenerator generato
   generators_.insert_or_assign(std::move(relativePath), std::move(generator));
 }
 
-std::optional<ContentPage> ContentPages::find(std::string_view relativePath) const {
-  if (!isPlainRelativePath(relativePath)) {
+std::optional<content::ServedPage> ContentPages::find(std::string_view relativePath) const {
+  if (!common::isPlainRelativePath(relativePath)) {
     return std::nullopt;
   }
   if (const auto it = generators_.find(relativePath); it != generators_.end()) {
@@ -48,12 +30,12 @@ std::optional<ContentPage> ContentPages::find(std::string_view relativePath) con
   return readFile(relativePath);
 }
 
-std::optional<ContentPage> ContentPages::readFile(std::string_view relativePath) const {
+std::optional<content::ServedPage> ContentPages::readFile(std::string_view relativePath) const {
   auto body = common::readContainedFile(directory_, relativePath, kMaxFileBytes);
   if (!body) {
     return std::nullopt;
   }
-  ContentPage page;
+  content::ServedPage page;
   page.body = std::move(*body);
   page.contentType = contentTypeFor(std::filesystem::path(relativePath).filename().string());
   return page;

@@ -7,15 +7,12 @@
 #include <string>
 #include <string_view>
 
+#include "content/ServedPage.h"
+
 namespace quillan::service {
 
-struct ContentPage {
-  std::string body;
-  std::string contentType;
-};
-
 // Makes a page on request (for pages computed rather than stored); nullopt answers 404.
-using PageGenerator = std::function<std::optional<ContentPage>(std::string_view relativePath)>;
+using PageGenerator = std::function<std::optional<content::ServedPage>(std::string_view relativePath)>;
 
 // The pages under <base>tovka/: generated pages registered by path, then files of the content
 // directory. A path can never leave that directory (no "..", no absolute path, no link out).
@@ -27,12 +24,12 @@ class ContentPages {
   // `relativePath` as it follows "tovka/", such as "mszs/mszs/bjx.htm".
   void addGenerator(std::string relativePath, PageGenerator generator);
 
-  std::optional<ContentPage> find(std::string_view relativePath) const;
+  std::optional<content::ServedPage> find(std::string_view relativePath) const;
 
   const std::filesystem::path& directory() const { return directory_; }
 
  private:
-  std::optional<ContentPage> readFile(std::string_view relativePath) const;
+  std::optional<content::ServedPage> readFile(std::string_view relativePath) const;
 
   std::filesystem::path directory_;
   std::map<std::string, PageGenerator, std::less<>> generators_;

@@ -6,6 +6,8 @@
 #include <functional>
 #include <stdexcept>
 
+#include "common/FailureLog.h"
+#include "common/FormFields.h"
 #include "common/RandomGenerator.h"
 #include "service/ConnectionQueue.h"
 #include "service/QueryWhitelist.h"
@@ -38,20 +40,6 @@ std::string regexEscaped(std::string_view text) {
     out.push_back(c);
   }
   return out;
-}
-
-// The value of one field of a form body ("C=2&post=..."); the protocol's bodies need no decoding.
-std::optional<std::string_view> formField(std::string_view body, std::string_view name) {
-  while (!body.empty()) {
-    const auto end = body.find('&');
-    const auto field = body.substr(0, end);
-    const auto equals = field.find('=');
-    if (equals != std::string_view::npos && field.substr(0, equals) == name) {
-      return field.substr(equals + 1);
-    }
-    body = end == std::string_view::npos ? std::string_view{} : body.substr(end + 1);
-  }
-  return std::nullopt;
 }
 
 std::size_t headerBytes(const httplib::Request& request) {
@@ -97,6 +85,8 @@ void DataServiceServer::installHandlers() {
   http.set_keep_alive_timeout(std::max<time_t>(1, limits.keepAliveTimeout.count()));
   http.set_keep_alive_max_count(limits.keepAliveRequests);
   http.new_task_queue = [this] {
+    // httplib asks for its queue once its accept loop runs, when a stop() can no longer be lost.
+    markListening();
     // httplib takes ownership of the queue it is handed and shuts it down when listening ends.
     return std::make_unique<ConnectionQueue>(config_.limits.maxConnections, stopping_).release();
   };
@@ -109,10 +99,19 @@ void DataServiceServer::installHandlers() {
     }
     return httplib::Server::HandlerResponse::Unhandled;
   });
-  http.set_exception_handler([](const httplib::Request&, httplib::Response& response, std::exception_ptr) {
-    response.status = 500;
-    response.set_content(std::string(kNoResult), kReplyType);
-  });
+  http.set_exception_handler(
+      [](const httplib::Request& request, httplib::Response& response, std::exception_ptr failure) {
+        std::string reason = "unknown failure";
+        try {
+          std::rethrow_exception(failure);
+        } catch (const std::exception& error) {
+          reason = error.what();
+        } catch (...) {
+        }
+        common::logFailure("data service", request.method + " " + request.path + ": " + reason);
+        response.status = 500;
+        response.set_content(std::string(kNoResult), kReplyType);
+      });
 
   const std::string script = regexEscaped(config_.basePath) + "Velmora\\.asp";
   http.Get(script, [](const httplib::Request& request, httplib::Response& response) {
@@ -137,8 +136,8 @@ void DataServiceServer::installHandlers() {
           });
         }
         std::optional<DecodedRequest> decoded;
-        if (formField(body, "C") == std::optional<std::string_view>("2")) {
-          if (const auto post = formField(body, "post")) {
+        if (common::formField(body, "C") == std::optional<std::string_view>("2")) {
+          if (const auto post = common::formField(body, "post")) {
             decoded = decodeRequest(*post, key_);
           }
         }
@@ -146,7 +145,15 @@ void DataServiceServer::installHandlers() {
         std::optional<std::string> trailer;
         if (decoded) {
           if (const auto query = recognizeQuery(decoded->statement)) {
-            text = replyText(store_.answer(*query));
+            try {
+              text = replyText(store_.answer(*query));
+            } catch (const StoreError& error) {
+              // Said as a failure, never as "no such character".
+              common::logFailure("data service", std::string("the store cannot answer: ") + error.what());
+              response.status = 500;
+              response.set_content(std::string(kNoResult), kReplyType);
+              return;
+            }
           }
           if (decoded->carriedClock) {
             trailer = clockTrailer(clockSeconds());
@@ -157,6 +164,8 @@ void DataServiceServer::installHandlers() {
   http.Get(regexEscaped(config_.basePath) + "tovka/(.+)",
            [this](const httplib::Request& request, httplib::Response& response) {
              auto page = pages_.find(request.matches[1].str());
+             // A missing page is the visitor's business; a page that fails to be made is logged
+             // where it fails.
              if (!page) {
                response.status = 404;
                return;
@@ -182,35 +191,53 @@ int DataServiceServer::bind() {
 
 bool DataServiceServer::run() {
   bind();
-  running_ = true;
-  const bool served = stopping_ ? true : http_->listen_after_bind();
-  running_ = false;
+  {
+    std::lock_guard lock(stateMutex_);
+    if (state_ != State::Idle || stopRequested_) {
+      return state_ != State::Failed;
+    }
+    state_ = State::Starting;
+  }
+  const bool served = http_->listen_after_bind();
+  {
+    std::lock_guard lock(stateMutex_);
+    state_ = served ? State::Stopped : State::Failed;
+  }
+  stateChanged_.notify_all();
   return served;
+}
+
+void DataServiceServer::markListening() {
+  {
+    std::lock_guard lock(stateMutex_);
+    if (state_ != State::Starting) {
+      return;
+    }
+    state_ = State::Listening;
+  }
+  stateChanged_.notify_all();
 }
 
 void DataServiceServer::start() {
   bind();
-  running_ = true;
-  thread_ = std::thread([this] {
-    if (!stopping_) {
-      http_->listen_after_bind();
-    }
-    running_ = false;
-  });
-  while (running_ && !http_->is_running()) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
+  thread_ = std::thread([this] { run(); });
+  // The socket already listens; waiting for the accept loop only makes stop() reliable at once.
+  std::unique_lock lock(stateMutex_);
+  stateChanged_.wait(lock, [this] { return state_ != State::Idle && state_ != State::Starting; });
 }
 
 void DataServiceServer::stop() {
   stopping_ = true;
-  // httplib ignores a stop that comes before it runs; wait for it to run, or to give up.
-  while (running_) {
-    if (http_->is_running()) {
-      http_->stop();
-      break;
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  std::unique_lock lock(stateMutex_);
+  stopRequested_ = true;
+  if (state_ == State::Idle) {
+    state_ = State::Stopped;  // never ran: run() will not start
+    return;
+  }
+  // httplib ignores a stop that comes before its accept loop runs; that loop announces itself.
+  stateChanged_.wait(lock, [this] { return state_ != State::Starting; });
+  if (state_ == State::Listening) {
+    http_->stop();
   }
 }
 

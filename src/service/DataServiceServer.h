@@ -1,7 +1,9 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -61,8 +63,14 @@ class DataServiceServer {
   ContentPages pages_;
   std::unique_ptr<httplib::Server> http_;
   int port_ = -1;
-  std::atomic<bool> stopping_{false};
-  std::atomic<bool> running_{false};
+  // Where serving stands, so that start() and stop() wait for each other without polling.
+  enum class State { Idle, Starting, Listening, Stopped, Failed };
+  void markListening();  // the accept loop is about to run
+  std::mutex stateMutex_;
+  std::condition_variable stateChanged_;
+  State state_ = State::Idle;
+  bool stopRequested_ = false;
+  std::atomic<bool> stopping_{false};  // read by the connection queue's waiting accept
   std::thread thread_;
 };
 

@@ -1,24 +1,14 @@
 #include "service/DataStore.h"
 
-#include <sqlite3.h>
-
 #include <array>
-#include <stdexcept>
+
+#include "sqlite/Database.h"
 
 namespace quillan::service {
 namespace {
 
-struct DatabaseCloser {
-  void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
-};
-struct StatementFinalizer {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using DatabasePtr = std::unique_ptr<sqlite3, DatabaseCloser>;
-using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
 // Exact match, then containment, per kind (in QueryKind order).
-constexpr std::array<std::array<const char*, 2>, 3> kStatements{{
+constexpr std::array<std::array<std::string_view, 2>, 3> kStatements{{
     {"SELECT * FROM zzdcx WHERE zi = ?1 ORDER BY ID DESC LIMIT 1",
      "SELECT * FROM zzdcx WHERE instr(zi, ?1) > 0 ORDER BY ID DESC LIMIT 1"},
     {"SELECT * FROM z81 WHERE num = CAST(?1 AS INTEGER) LIMIT 1",
@@ -27,22 +17,31 @@ constexpr std::array<std::array<const char*, 2>, 3> kStatements{{
      "SELECT * FROM zsancai WHERE instr(title, ?1) > 0 ORDER BY id LIMIT 1"},
 }};
 
-std::string textOf(const unsigned char* text) {
-  return text == nullptr ? std::string{} : reinterpret_cast<const char*>(text);
-}
-
 }  // namespace
 
 struct DataStore::Connection {
-  DatabasePtr db;
-  std::array<std::array<StatementPtr, 2>, 3> statements;
+  sqlite::Database db;
+  std::vector<std::array<sqlite::Statement, 2>> statements;
+
+  explicit Connection(const std::filesystem::path& path) : db(path, sqlite::Database::Mode::ReadOnlyPrivate) {
+    // The file is only read, and the builder replaces it whole rather than writing into it: holding
+    // the shared lock spares every query its lock and hot-journal system calls.
+    db.execute("PRAGMA locking_mode = EXCLUSIVE");
+    for (const auto& [exact, containing] : kStatements) {
+      statements.push_back({db.prepare(exact, true), db.prepare(containing, true)});
+    }
+  }
 };
 
 DataStore::DataStore(const std::filesystem::path& path) : path_(path) {
   if (!std::filesystem::is_regular_file(path)) {
-    throw std::runtime_error("the database " + path.string() + " does not exist");
+    throw StoreError("the database " + path.string() + " does not exist");
   }
-  giveBack(borrow());
+  try {
+    giveBack(borrow());
+  } catch (const sqlite::Error& error) {
+    throw StoreError(std::string("the database lacks what the service needs: ") + error.what());
+  }
 }
 
 DataStore::~DataStore() = default;
@@ -56,29 +55,7 @@ std::unique_ptr<DataStore::Connection> DataStore::borrow() const {
       return connection;
     }
   }
-  auto connection = std::make_unique<Connection>();
-  sqlite3* db = nullptr;
-  const int opened = sqlite3_open_v2(path_.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
-  connection->db.reset(db);
-  if (opened != SQLITE_OK) {
-    throw std::runtime_error("cannot open the database " + path_.string() + ": " +
-                             (db != nullptr ? sqlite3_errmsg(db) : sqlite3_errstr(opened)));
-  }
-  // The file is only read, and the builder replaces it whole rather than writing into it: holding
-  // the shared lock spares every query its lock and hot-journal system calls.
-  sqlite3_exec(db, "PRAGMA locking_mode = EXCLUSIVE", nullptr, nullptr, nullptr);
-  for (std::size_t kind = 0; kind < kStatements.size(); ++kind) {
-    for (std::size_t step = 0; step < 2; ++step) {
-      sqlite3_stmt* statement = nullptr;
-      if (sqlite3_prepare_v3(db, kStatements[kind][step], -1, SQLITE_PREPARE_PERSISTENT, &statement, nullptr) !=
-          SQLITE_OK) {
-        throw std::runtime_error("the database " + path_.string() +
-                                 " lacks what the service needs: " + sqlite3_errmsg(db));
-      }
-      connection->statements[kind][step].reset(statement);
-    }
-  }
-  return connection;
+  return std::make_unique<Connection>(path_);
 }
 
 void DataStore::giveBack(std::unique_ptr<Connection> connection) const {
@@ -91,27 +68,24 @@ StoreAnswer DataStore::answer(const AllowedQuery& query) const {
   std::unique_ptr<Connection> connection;
   try {
     connection = borrow();
-  } catch (const std::runtime_error&) {
-    return answer;  // the file went away after start-up: nothing found
-  }
-  for (auto& statementPtr : connection->statements[static_cast<std::size_t>(query.kind)]) {
-    sqlite3_stmt* statement = statementPtr.get();
-    sqlite3_reset(statement);
-    sqlite3_bind_text(statement, 1, query.value.data(), static_cast<int>(query.value.size()), SQLITE_STATIC);
-    if (sqlite3_step(statement) == SQLITE_ROW) {
-      const int count = sqlite3_column_count(statement);
-      std::vector<std::string> row;
-      for (int c = 0; c < count; ++c) {
-        answer.columns.emplace_back(sqlite3_column_name(statement, c));
-        row.push_back(textOf(sqlite3_column_text(statement, c)));
+    for (auto& statement : connection->statements[static_cast<std::size_t>(query.kind)]) {
+      statement.bind(1, query.value);
+      if (statement.step()) {
+        std::vector<std::string> row;
+        for (int c = 0; c < statement.columnCount(); ++c) {
+          answer.columns.push_back(statement.columnName(c));
+          row.push_back(statement.text(c));
+        }
+        answer.rows.push_back(std::move(row));
       }
-      answer.rows.push_back(std::move(row));
+      statement.reset();
+      if (!answer.rows.empty()) {
+        break;
+      }
     }
-    sqlite3_reset(statement);
-    sqlite3_clear_bindings(statement);
-    if (!answer.rows.empty()) {
-      break;
-    }
+  } catch (const sqlite::Error& error) {
+    // A connection that failed is not given back; the next query opens a fresh one.
+    throw StoreError(error.what());
   }
   giveBack(std::move(connection));
   return answer;

@@ -3,12 +3,19 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "service/QueryWhitelist.h"
 
 namespace quillan::service {
+
+// The store could not be read: the database went away or broke after start-up.
+class StoreError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
 
 // The columns and rows a query found; no rows when it found nothing.
 struct StoreAnswer {
@@ -22,12 +29,14 @@ struct StoreAnswer {
 // Safe to use from many threads: each thread borrows its own connection.
 class DataStore {
  public:
-  // Opens the file and prepares every statement; throws std::runtime_error saying why it cannot.
+  // Opens the file and prepares every statement; throws StoreError saying why it cannot.
   explicit DataStore(const std::filesystem::path& path);
   ~DataStore();
   DataStore(const DataStore&) = delete;
   DataStore& operator=(const DataStore&) = delete;
 
+  // Throws StoreError when the database cannot be read, so that a broken store is never taken
+  // for a character it does not know.
   StoreAnswer answer(const AllowedQuery& query) const;
 
  private:

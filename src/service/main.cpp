@@ -6,9 +6,10 @@
 #include <iostream>
 #include <thread>
 
-#include "content/ContentService.h"
+#include "calendar/Date.h"
 #include "service/BundledData.h"
 #include "service/DataServiceServer.h"
+#include "service/SitePages.h"
 
 namespace {
 
@@ -81,8 +82,9 @@ int main(int argc, char** argv) {
   try {
     quillan::service::DataServiceServer server(config);
     // The pages made from the dictionary and the calendar, and the articles rendered from their sources.
-    const auto site = quillan::content::contentSiteFor(config.contentDirectory, config.databasePath);
-    for (auto& [path, generator] : quillan::content::contentPageGenerators(site)) {
+    const auto site =
+        quillan::service::contentSiteFor(config.contentDirectory, config.databasePath, quillan::calendar::chinaToday);
+    for (auto& [path, generator] : quillan::service::contentPageGenerators(site)) {
       server.contentPages().addGenerator(path, std::move(generator));
     }
     server.bind();

@@ -10,10 +10,9 @@
 #include "TestHooks.h"
 #include "app/ArticleListWindow.h"
 #include "app/ContentBrowser.h"
-#include "app/DataServiceConnection.h"
 #include "app/MainWindow.h"
 #include "app/PageWindow.h"
-#include "content/ContentService.h"
+#include "calendar/Date.h"
 #include "content/MenuPages.h"
 #include "content/PageAddress.h"
 
@@ -80,8 +79,8 @@ class ContentWindowsTest : public QObject {
 
 void ContentWindowsTest::initTestCase() {
   window_ = makeWindow(recorded_);
-  QVERIFY(window_->dataService() != nullptr);
-  base_ = window_->dataService()->baseAddress();
+  QVERIFY2(window_->sources().lookup != nullptr, window_->serviceProblem().c_str());
+  base_ = window_->sources().baseAddress;
   QVERIFY(base_.starts_with("http://127.0.0.1:"));
 }
 
@@ -156,7 +155,7 @@ void ContentWindowsTest::linksInsidePagesAreFollowed() {
   // Click the link to the next year where it is drawn.
   const QTextCursor link = browser->document()->find(QStringLiteral("年→"));
   QVERIFY(!link.isNull());
-  const QString nextYear = QString::number(content::chinaToday().year + 1);  // the clock the pages use
+  const QString nextYear = QString::number(calendar::chinaToday().year + 1);  // the clock the pages use
   QSignalSpy shown(browser, &ContentBrowser::pageShown);
   QTextCursor inside(browser->document());
   inside.setPosition(link.selectionStart() + 1);
@@ -212,7 +211,7 @@ void ContentWindowsTest::rightClickOpensNoMenu() {
 
 void ContentWindowsTest::failedAddressesShowAsFailed() {
   for (const auto& address : {pageUrl(base_, "yezs/yezsttd/", "366.htm"), QUrl("http://127.0.0.1:1/tovka/x.htm")}) {
-    PageWindow page(QStringLiteral("缺页"), address);
+    PageWindow page(QStringLiteral("缺页"), address, window_->background());
     QSignalSpy shown(page.browser(), &ContentBrowser::pageShown);
     page.show();
     QVERIFY(shown.wait(20000));

@@ -19,7 +19,7 @@
 #include "app/ReportWindow.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
-#include "app/certificate/CertificateRenderer.h"
+#include "certificate/CertificateRenderer.h"
 #include "common/GbkCodec.h"
 
 using namespace quillan::app;
@@ -76,7 +76,7 @@ class EvaluationWindowTest : public QObject {
 void EvaluationWindowTest::missingNamesAreRefused() {
   Recorded recorded;
   auto window = makeWindow(recorded);
-  window->switchToPage(1, 1);
+  window->switchToPage(Page::Scoring, ScoringTab::Score);
   ScoringPage* page = window->scoringPage();
   struct Case {
     QString surname, given, message;
@@ -96,7 +96,7 @@ void EvaluationWindowTest::missingNamesAreRefused() {
 void EvaluationWindowTest::scoringOpensTheReportAndExportsText() {
   Recorded recorded;
   auto window = makeWindow(recorded);
-  window->switchToPage(1, 1);
+  window->switchToPage(Page::Scoring, ScoringTab::Score);
   ScoringPage* page = window->scoringPage();
   QVERIFY(page->scoreButton()->isEnabled());
   typeText(page->surnameBox(), QStringLiteral("李"));
@@ -114,6 +114,7 @@ void EvaluationWindowTest::scoringOpensTheReportAndExportsText() {
     QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("按钮_导出文本")), Qt::LeftButton);
   });
   QTest::mouseClick(page->scoreButton(), Qt::LeftButton);
+  QVERIFY(settle(*window));
 
   QCOMPARE(title, QStringLiteral("五格三才综合评分"));
   QVERIFY(buttonDisabledWhileOpen);
@@ -139,7 +140,7 @@ void EvaluationWindowTest::doubleClickedRowOpensItsReport() {
       {quillan::generate::ResultRow{{"1", "李明华", "", "8,15,22,15,29", "", "", "88.5"}}});
   QString shown;
   whenModalOpens<ReportWindow>([&](ReportWindow& report) { shown = report.browser()->toPlainText(); });
-  window->switchToPage(0, 0);
+  window->switchToPage(Page::Generation, ScoringTab::Certificate);
   window->show();
   QVERIFY(QTest::qWaitForWindowExposed(window.get()));
   QTableView* view = window->generationPage()->resultView();
@@ -148,6 +149,7 @@ void EvaluationWindowTest::doubleClickedRowOpensItsReport() {
   const QPoint at = view->visualRect(cell).center();
   QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, at);
   QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, at);
+  QVERIFY(settle(*window));
   QVERIFY2(shown.contains(QStringLiteral("88.5")), qPrintable(shown.right(200)));
   QVERIFY(shown.contains(QStringLiteral("22")));
 }
@@ -155,7 +157,7 @@ void EvaluationWindowTest::doubleClickedRowOpensItsReport() {
 void EvaluationWindowTest::certificateInputsAreChecked() {
   Recorded recorded;
   auto window = makeWindow(recorded);
-  window->switchToPage(1, 0);
+  window->switchToPage(Page::Scoring, ScoringTab::Certificate);
   ScoringPage* page = window->scoringPage();
   struct Case {
     QString surname, given, hour, message;
@@ -179,7 +181,7 @@ void EvaluationWindowTest::certificateInputsAreChecked() {
 void EvaluationWindowTest::certificateOpensAndSavesInEveryFormat() {
   Recorded recorded;
   auto window = makeWindow(recorded);
-  window->switchToPage(1, 0);
+  window->switchToPage(Page::Scoring, ScoringTab::Certificate);
   ScoringPage* page = window->scoringPage();
   page->surnameBox()->setText(QStringLiteral("李"));
   page->givenBox()->setText(QStringLiteral("明华"));
@@ -189,7 +191,7 @@ void EvaluationWindowTest::certificateOpensAndSavesInEveryFormat() {
            QStringLiteral("农历癸巳年 四月 十一 · 属蛇"));
 
   QTemporaryDir dir;
-  const QSize expected = quillan::app::certificate::CertificateRenderer::logicalSize() * 2;
+  const QSize expected = quillan::certificate::CertificateRenderer::logicalSize() * 2;
   struct Format {
     QString filter, name, file;
   };
@@ -198,7 +200,7 @@ void EvaluationWindowTest::certificateOpensAndSavesInEveryFormat() {
                             {"GIF(*.gif)", "c", "c.gif"},
                             {"PNG(*.png)", "d.png", "d.png"},
                             {"TIFF(*.tiff)", "e", "e.tiff"}};
-  std::array<QString, 11> texts;
+  quillan::evaluate::EvaluationResult texts;
   QString number;
   whenModalOpens<CertificateWindow>([&](CertificateWindow& certificate) {
     texts = certificate.content().texts;
@@ -215,11 +217,12 @@ void EvaluationWindowTest::certificateOpensAndSavesInEveryFormat() {
     QVERIFY(recorded.lastText().startsWith(QStringLiteral("保存失败：")));
   });
   QTest::mouseClick(page->certificateButton(), Qt::LeftButton);
+  QVERIFY(settle(*window));
 
-  QCOMPARE(texts[0], QStringLiteral("2013年5月20日"));
-  QCOMPARE(texts[1], QStringLiteral("癸巳年 四月 十一"));
-  QCOMPARE(texts[5], QStringLiteral("李明华"));
-  QVERIFY(!texts[10].isEmpty());
+  QCOMPARE(texts.birth.gregorian, std::string("2013年5月20日"));
+  QCOMPARE(texts.birth.lunar, std::string("癸巳年 四月 十一"));
+  QCOMPARE(texts.name, std::string("李明华"));
+  QVERIFY(!texts.score.empty());
   QCOMPARE(number.size(), 36);
   QCOMPARE(recorded.saveCaptions.back(), QStringLiteral("保存转换后的文件"));
   for (const Format& f : formats) {

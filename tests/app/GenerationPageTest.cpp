@@ -14,11 +14,9 @@
 #include <mutex>
 
 #include "TestHooks.h"
-#include "app/DataServiceConnection.h"
 #include "app/GenerationController.h"
 #include "app/GenerationPage.h"
 #include "app/ResultListModel.h"
-#include "app/ServiceCharacterLookup.h"
 #include "chars/MemoryCharacterLookup.h"
 #include "common/GbkCodec.h"
 #include "generate/Generate.h"
@@ -331,14 +329,12 @@ void GenerationPageTest::embeddedServiceServesTheWindow() {
   // The program as it starts: no lookup given, so the window starts the embedded data service.
   Recorded recorded;
   auto window = makeWindow(recordingOptions(recorded));
-  QVERIFY(window->dataService() != nullptr);
-  QVERIFY2(window->dataService()->client() != nullptr, window->dataService()->problem().c_str());
+  QVERIFY2(window->sources().lookup != nullptr, window->serviceProblem().c_str());
   child<QLineEdit>(*window, "编辑框1")->setText(QStringLiteral("李"));
   QVERIFY(runOnce(*window));
   QCOMPARE(recorded.messages.size(), std::size_t{0});
   QCOMPARE(listed(*window).size(), std::size_t{100});
-  ServiceCharacterLookup lookup(std::shared_ptr<DataServiceConnection>(window->dataService(), [](auto*) {}));
-  QVERIFY(listed(*window) == expected(*window, lookup));
+  QVERIFY(listed(*window) == expected(*window, *window->sources().lookup));
 }
 
 void GenerationPageTest::configuredServiceIsUsed() {
@@ -349,8 +345,8 @@ void GenerationPageTest::configuredServiceIsUsed() {
   options.config.serviceBase = QString::fromStdString(remote.baseAddress());
   options.config.serviceKey = QString::fromStdString(remote.keyText());
   auto window = makeWindow(std::move(options));
-  QVERIFY2(window->dataService()->client() != nullptr, window->dataService()->problem().c_str());
-  QCOMPARE(window->dataService()->description(), "the data service at " + remote.baseAddress());
+  QVERIFY2(window->sources().lookup != nullptr, window->serviceProblem().c_str());
+  QCOMPARE(window->sources().description, "the data service at " + remote.baseAddress());
   child<QLineEdit>(*window, "编辑框1")->setText(QStringLiteral("李"));
   QVERIFY(runOnce(*window));
   QCOMPARE(listed(*window).size(), std::size_t{100});
@@ -363,8 +359,8 @@ void GenerationPageTest::configuredServiceThatIsDownIsReported() {
   options.config.serviceBase = QStringLiteral("http://127.0.0.1:1/");
   options.config.serviceKey = QString::fromStdString(service::EmbeddedDataService().keyText());
   auto window = makeWindow(std::move(options));
-  QVERIFY(window->dataService()->client() == nullptr);
-  QVERIFY(!window->dataService()->problem().empty());
+  QVERIFY(window->sources().lookup == nullptr);
+  QVERIFY(!window->serviceProblem().empty());
   child<QLineEdit>(*window, "编辑框1")->setText(QStringLiteral("李"));
   QVERIFY(runOnce(*window));
   QCOMPARE(recorded.lastText(), QStringLiteral("无法连接数据服务"));

@@ -90,7 +90,7 @@ void LunarCalendarTest::cellTexts() {
 }
 
 void LunarCalendarTest::pickingADayFromThePopup() {
-  window_->switchToPage(1, 0);
+  window_->switchToPage(Page::Scoring, ScoringTab::Certificate);
   ScoringPage* page = window_->scoringPage();
   QDateEdit* box = page->dateBox();
   box->setDate(QDate(2013, 5, 16));

@@ -23,6 +23,8 @@
 
 using namespace quillan::app;
 using namespace quillan::app::testing;
+using quillan::generate::GenerationCharOption;
+using quillan::generate::NicknamePattern;
 
 namespace {
 
@@ -214,7 +216,7 @@ void MainWindowShellTest::chineseOnlyBoxes() {
   QFETCH(QString, message);
   Recorded recorded;
   auto window = makeWindow(recorded);
-  window->switchToPage(page, 1);
+  window->switchToPage(static_cast<Page>(page), ScoringTab::Score);
   // The panels of the generation-character and self-chosen boxes must be open to type there.
   if (box == QStringLiteral("编辑框2") || box == QStringLiteral("编辑框3")) {
     QTest::mouseClick(child<QPushButton>(*window, QStringLiteral("按钮_设置")), Qt::LeftButton);
@@ -345,14 +347,14 @@ void MainWindowShellTest::generationCharPanelKeepsItsChoice() {
   third->click();
   QTest::mouseClick(child<QPushButton>(*window, QStringLiteral("按钮3")), Qt::LeftButton);
   QVERIFY(!panel->isVisible());
-  QCOMPARE(window->generationPage()->generationCharSetting(), 2);
+  QCOMPARE(window->generationPage()->generationCharSetting(), GenerationCharOption::Third);
 
   // Opening the panel again shows the saved choice, not what was clicked without "确定".
   QTest::mouseClick(child<QPushButton>(*window, QStringLiteral("按钮_设置")), Qt::LeftButton);
   second->click();
-  QCOMPARE(window->generationPage()->generationCharSetting(), 2);
+  QCOMPARE(window->generationPage()->generationCharSetting(), GenerationCharOption::Third);
   QTest::mouseClick(child<QPushButton>(*window, QStringLiteral("按钮3")), Qt::LeftButton);
-  QCOMPARE(window->generationPage()->generationCharSetting(), 1);
+  QCOMPARE(window->generationPage()->generationCharSetting(), GenerationCharOption::Second);
   QTest::mouseClick(child<QPushButton>(*window, QStringLiteral("按钮_设置")), Qt::LeftButton);
   QVERIFY(second->isChecked());
   QVERIFY(!third->isChecked());
@@ -379,7 +381,7 @@ void MainWindowShellTest::modePanelsKeepTheirChoices() {
   click("单选框_A儿");
   click("按钮_自选1");
   QVERIFY(!nickPanel->isVisible());
-  QCOMPARE(window->generationPage()->nicknamePattern(), 2);
+  QCOMPARE(window->generationPage()->nicknamePattern(), NicknamePattern::AEr);
 
   // Unconfirmed clicks do not count; the saved pattern comes back with the panel.
   click("单选框_起小名");
@@ -387,7 +389,7 @@ void MainWindowShellTest::modePanelsKeepTheirChoices() {
   click("单选框_经典模式");
   QVERIFY(!nickPanel->isVisible());
   QVERIFY(!selfPanel->isVisible());
-  QCOMPARE(window->generationPage()->nicknamePattern(), 2);
+  QCOMPARE(window->generationPage()->nicknamePattern(), NicknamePattern::AEr);
   click("单选框_起小名");
   QVERIFY(child<QRadioButton>(*window, QStringLiteral("单选框_A儿"))->isChecked());
 

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "app/ApplicationSetup.h"
+#include "app/BackgroundRunner.h"
 
 namespace quillan::app::testing {
 
@@ -51,7 +52,15 @@ std::unique_ptr<MainWindow> makeWindow(MainWindowOptions options) {
   if (!QTest::qWaitForWindowExposed(window.get())) {
     qWarning("the main window was not exposed");
   }
+  if (!QTest::qWaitFor([&] { return window->started(); }, 30000)) {
+    qWarning("the main window's start-up did not end");
+  }
   return window;
+}
+
+bool settle(MainWindow& window) {
+  return QTest::qWaitFor(
+      [&] { return window.background().pending() == 0 && QApplication::activeModalWidget() == nullptr; }, 30000);
 }
 
 std::unique_ptr<MainWindow> makeWindow(Recorded& recorded) { return makeWindow(recordingOptions(recorded)); }

@@ -31,9 +31,14 @@ struct Recorded {
 // Options whose hooks write into `recorded`; the tray is unavailable unless asked for.
 MainWindowOptions recordingOptions(Recorded& recorded);
 
-// A window created and shown the way the program does it.
+// A window created and shown the way the program does it, once its start-up has ended (the data
+// service reached, or known to be out of reach).
 std::unique_ptr<MainWindow> makeWindow(Recorded& recorded);
 std::unique_ptr<MainWindow> makeWindow(MainWindowOptions options);
+
+// Waits until the window's background work has been handed back and no modal window is open, as
+// after a command a user started has run its course. False when that took more than 30 s.
+bool settle(MainWindow& window);
 
 // Runs prepareApplication once for the test's QApplication.
 void prepareOnce();

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "dataservice/ResultTable.h"
-
 namespace quillan::chars {
 namespace {
 
@@ -34,24 +32,6 @@ TEST(CharRecord, MergesATwoCharacterSurname) {
   const CharRecord ou{"欧", "歐", "ōu", "15", "土"};
   const CharRecord yang{"阳", "陽", "yáng", "17", "火"};
   EXPECT_EQ(mergeSurname(ou, yang), (CharRecord{"欧阳", "歐陽", "ōuyáng", "17", "土火"}));
-}
-
-TEST(CharRecord, FromLookupReadsColumnsTwoToFiveAndNine) {
-  const auto table = dataservice::ResultTable::fromRows({
-      {"ID", "zi", "fanti", "pinyin", "bihua", "jian", "bushou", "duoyin", "wuxing"},
-      {"9", "华", "華", "huá", "14", "6", "140", "huá huà", "水"},
-  });
-  EXPECT_EQ(recordFromLookup(table), (CharRecord{"华", "華", "huá", "14", "水"}));
-}
-
-TEST(CharRecord, LookupWithoutRowsGivesEmptyRecord) {
-  const auto noRows = dataservice::ResultTable::fromReply("-1");
-  const auto headerOnly = dataservice::ResultTable::fromRows({{"ID", "zi", "fanti", "pinyin", "bihua"}});
-  for (const auto& table : {noRows, headerOnly}) {
-    const auto record = recordFromLookup(table);
-    EXPECT_EQ(record, CharRecord{});
-    EXPECT_EQ(record.strokeCount(), 0);
-  }
 }
 
 }  // namespace

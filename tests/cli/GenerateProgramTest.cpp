@@ -9,10 +9,10 @@
 #include "CliProgram.h"
 #include "common/GbkCodec.h"
 #include "dataservice/DataServiceClient.h"
-#include "evaluate/ServiceSources.h"
 #include "generate/Generate.h"
 #include "generate/ResultExport.h"
 #include "service/EmbeddedDataService.h"
+#include "sources/ServiceCharacterLookup.h"
 
 namespace quillan::cli {
 namespace {
@@ -45,7 +45,7 @@ TEST(GenerateProgram, SameRowsAsTheApiOnTheSameService) {
   service::EmbeddedDataService embedded;
   dataservice::DataServiceClient client(embedded.connect());
   ASSERT_TRUE(client.connected());
-  evaluate::ServiceCharacterLookup lookup(client);
+  sources::ServiceCharacterLookup lookup(client);
   const auto lists = chars::loadBuiltInLists();
   ASSERT_FALSE(lists.boys.empty());
 

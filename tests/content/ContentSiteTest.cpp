@@ -117,13 +117,5 @@ TEST_F(ContentSiteTest, ListsItsPagesAndSources) {
   EXPECT_NE(std::find(sources.begin(), sources.end(), "yezs/yezsttd/titles.txt"), sources.end());
 }
 
-TEST(QueryField, Fields) {
-  EXPECT_EQ(queryField("year=2027&month=5", "month"), "5");
-  EXPECT_EQ(queryField("year=2027&month=5", "year"), "2027");
-  EXPECT_EQ(queryField("year", "year"), "");
-  EXPECT_FALSE(queryField("years=1", "year"));
-  EXPECT_FALSE(queryField("", "year"));
-}
-
 }  // namespace
 }  // namespace quillan::content

@@ -3,8 +3,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "chartable/CharacterTable.h"
 #include "common/GbkCodec.h"
-#include "content/Dictionary.h"
 #include "content/PinyinKey.h"
 #include "content/PolyphonesPage.h"
 #include "content/Surnames.h"
@@ -30,21 +30,11 @@ constexpr std::string_view kTsv =
     "33089\t丄\t丄\tshàng\t2\t2\t1\t金\tshàng xià\n"
     "60000\t王\t王\twáng\t5\t4\t96\t土\twáng\n";
 
-Dictionary fixtureDictionary() { return Dictionary(*parseDictionaryTsv(kTsv)); }
-
-TEST(Dictionary, ParsesByHeaderAndKeepsTheHighestIdOfACharacter) {
-  const auto dictionary = fixtureDictionary();
-  EXPECT_EQ(dictionary.entries().size(), 9U);
-  const auto* zeng = dictionary.find("曾");
-  ASSERT_NE(zeng, nullptr);
-  EXPECT_EQ(zeng->traditional, "曾");
-  EXPECT_EQ(zeng->kangxiStrokes, 99);
-  EXPECT_EQ(zeng->readings, (std::vector<std::string>{"céng", "zēng"}));
-  EXPECT_EQ(dictionary.find("王")->kangxiStrokes, 5);  // id 60000 over 46000, as the service's lookup
-  EXPECT_EQ(dictionary.find("李"), nullptr);
-  EXPECT_FALSE(parseDictionaryTsv("id\tsimplified\n1\t啊\n"));                             // columns missing
-  EXPECT_FALSE(parseDictionaryTsv(std::string(kTsv) + "x\t啊\t啊\tā\t1\t1\t1\t土\tā\n"));  // bad id
-  EXPECT_FALSE(parseDictionaryTsv(std::string(kTsv) + "1\t啊\n"));                         // short row
+chartable::CharacterTable fixtureDictionary() {
+  std::string error;
+  auto table = chartable::CharacterTable::parse(kTsv, error);
+  EXPECT_TRUE(table) << error;
+  return table.value_or(chartable::CharacterTable{});
 }
 
 TEST(PinyinKey, PlainLettersAndToneDigit) {
@@ -89,13 +79,12 @@ TEST(SurnamesPage, ValuesComeFromTheDictionary) {
   EXPECT_LT(page.find("<b>王</b>"), page.find("<b>曾</b>"));
 }
 
-Dictionary ourDictionary() {
-  std::ifstream in(std::string(QUILLAN_SOURCE_DIR) + "/data/dictionary/characters.tsv", std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  auto entries = parseDictionaryTsv(text.str());
-  EXPECT_TRUE(entries) << "data/dictionary/characters.tsv is missing or malformed";
-  return Dictionary(entries.value_or(std::vector<DictionaryEntry>{}));
+chartable::CharacterTable ourDictionary() {
+  std::string error;
+  auto table =
+      chartable::CharacterTable::read(std::string(QUILLAN_SOURCE_DIR) + "/data/dictionary/characters.tsv", error);
+  EXPECT_TRUE(table) << error;
+  return table.value_or(chartable::CharacterTable{});
 }
 
 TEST(SurnamesPage, EverySurnameAndReadingIsInOurDictionary) {

@@ -27,7 +27,6 @@ void expectListOf(const std::vector<std::string>& entries, const char* file) {
   EXPECT_GE(entries.size(), 600U) << file;
   EXPECT_LE(entries.size(), 800U) << file;
   ASSERT_EQ(entries.size(), names.size()) << file;
-  const auto& table = committedTable();
   std::set<std::string> seen;
   for (std::size_t i = 0; i < entries.size(); ++i) {
     const std::string& entry = entries[i];
@@ -40,9 +39,9 @@ void expectListOf(const std::vector<std::string>& entries, const char* file) {
     EXPECT_TRUE(kElements.contains(record.element)) << entry;
     EXPECT_EQ(record.simplified, names[i]) << "list order, entry " << i + 1;
     EXPECT_TRUE(seen.insert(record.simplified).second) << record.simplified << " stands twice";
-    const chars::CharRecord fromDictionary{table.field(names[i], "simplified"), table.field(names[i], "traditional"),
-                                           table.field(names[i], "pinyin"), table.field(names[i], "kangxi_strokes"),
-                                           table.field(names[i], "element")};
+    const chars::CharRecord fromDictionary{field(names[i], "simplified"), field(names[i], "traditional"),
+                                           field(names[i], "pinyin"), field(names[i], "kangxi_strokes"),
+                                           field(names[i], "element")};
     EXPECT_EQ(record, fromDictionary) << entry;
   }
 }

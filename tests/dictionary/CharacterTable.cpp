@@ -1,24 +1,12 @@
 #include "CharacterTable.h"
 
-#include <algorithm>
+#include <gtest/gtest.h>
+
 #include <fstream>
 
 #include "common/TextSplit.h"
 
 namespace quillan::dictionary::test {
-
-std::size_t CharacterTable::column(const std::string& name) const {
-  return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) - header.begin());
-}
-
-std::string CharacterTable::field(const std::string& simplified, const std::string& name) const {
-  const auto row = rowOf.find(simplified);
-  const std::size_t at = column(name);
-  if (row == rowOf.end() || at >= rows[row->second].size()) {
-    return {};
-  }
-  return rows[row->second][at];
-}
 
 std::vector<std::string> readLines(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -30,24 +18,39 @@ std::vector<std::string> readLines(const std::string& path) {
   return lines;
 }
 
-const CharacterTable& committedTable() {
-  static const CharacterTable table = [] {
-    CharacterTable t;
-    const auto lines = readLines(QUILLAN_SOURCE_DIR "/data/dictionary/characters.tsv");
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-      auto fields = common::splitText(lines[i], "\t");
-      if (i == 0) {
-        t.header = std::move(fields);
-        continue;
-      }
-      if (fields.size() > 1) {
-        t.rowOf.emplace(fields[1], t.rows.size());
-      }
-      t.rows.push_back(std::move(fields));
-    }
-    return t;
+const chartable::CharacterTable& committedTable() {
+  static const chartable::CharacterTable table = [] {
+    std::string error;
+    auto read = chartable::CharacterTable::read(QUILLAN_SOURCE_DIR "/data/dictionary/characters.tsv", error);
+    EXPECT_TRUE(read) << error;
+    return read.value_or(chartable::CharacterTable{});
   }();
   return table;
+}
+
+std::string field(std::string_view simplified, std::string_view column) {
+  const auto* row = committedTable().find(simplified);
+  if (row == nullptr) {
+    return {};
+  }
+  const std::pair<std::string_view, std::string> fields[] = {
+      {"id", std::to_string(row->id)},
+      {"simplified", row->simplified},
+      {"traditional", row->traditional},
+      {"pinyin", row->pinyin},
+      {"kangxi_strokes", std::to_string(row->kangxiStrokes)},
+      {"simplified_strokes", std::to_string(row->simplifiedStrokes)},
+      {"radical", std::to_string(row->radical)},
+      {"element", row->element},
+      {"readings", common::joinText(row->readings, " ")},
+  };
+  for (const auto& [name, value] : fields) {
+    if (name == column) {
+      return value;
+    }
+  }
+  ADD_FAILURE() << "no column " << column;
+  return {};
 }
 
 }  // namespace quillan::dictionary::test

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "CharacterTable.h"
+#include "TestFolder.h"
 #include "chars/ListPacking.h"
 #include "common/GbkCodec.h"
 
@@ -16,15 +17,12 @@ namespace {
 class ListPackJoin : public ::testing::Test {
  protected:
   void SetUp() override {
-    directory_ = std::filesystem::path(::testing::TempDir()) / "listpack-join";
-    std::filesystem::create_directories(directory_);
-    // Columns in another order than the real table: the join goes by header names.
+    // The dictionary's own format, with values of its own so that the entries can only come from here.
     write("dictionary.tsv",
-          "id\tpinyin\tsimplified\ttraditional\telement\tkangxi_strokes\n"
-          "1\tmíng\t明\t明\t火\t8\n"
-          "2\tyún\t云\t雲\t水\t12\n");
+          "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\n"
+          "1\t明\t明\tmíng\t8\t8\t72\t火\tmíng\n"
+          "2\t云\t雲\tyún\t12\t4\t173\t水\tyún\n");
   }
-  void TearDown() override { std::filesystem::remove_all(directory_); }
 
   std::string write(const std::string& name, const std::string& text) {
     const auto path = (directory_ / name).string();
@@ -44,7 +42,8 @@ class ListPackJoin : public ::testing::Test {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
-  std::filesystem::path directory_;
+  quillan::testing::TestFolder folder_{"listpack-join"};
+  std::filesystem::path directory_ = folder_.path();
 };
 
 TEST_F(ListPackJoin, JoinsNamesIntoEntriesInListOrder) {

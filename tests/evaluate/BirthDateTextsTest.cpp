@@ -9,37 +9,37 @@
 namespace quillan::evaluate {
 namespace {
 
-TEST(BirthDateTexts, SlotsForAKnownBirth) {
-  const auto slots = birthDateTexts({2013, 5, 20}, 10);
-  EXPECT_EQ(slots[0], "2013年5月20日");
-  EXPECT_EQ(slots[1], "癸巳年 四月 十一");
-  EXPECT_EQ(slots[2], "癸巳 丁巳 丙戌 癸巳");
-  EXPECT_EQ(slots[3], "本命属蛇   长流水命");
-  EXPECT_EQ(slots[4], "长流水");
+TEST(BirthDateTexts, TextsForAKnownBirth) {
+  const auto texts = birthDateTexts({2013, 5, 20}, 10);
+  EXPECT_EQ(texts.gregorian, "2013年5月20日");
+  EXPECT_EQ(texts.lunar, "癸巳年 四月 十一");
+  EXPECT_EQ(texts.pillars, "癸巳 丁巳 丙戌 癸巳");
+  EXPECT_EQ(texts.zodiacNayin, "本命属蛇   长流水命");
+  EXPECT_EQ(texts.nayin, "长流水");
 }
 
 TEST(BirthDateTexts, JiaziYearAfterLichun) {
   // 1984 is 甲子 from 立春 (4 February); 甲子 is the first pair of the cycle.
   const auto after = birthDateTexts({1984, 3, 1}, 8);
-  EXPECT_TRUE(after[2].starts_with("甲子 "));
-  EXPECT_EQ(after[3], "本命属鼠   海中金命");
-  EXPECT_EQ(after[4], "海中金");
+  EXPECT_TRUE(after.pillars.starts_with("甲子 "));
+  EXPECT_EQ(after.zodiacNayin, "本命属鼠   海中金命");
+  EXPECT_EQ(after.nayin, "海中金");
   // Before 立春 the year pillar is still 癸亥, while the zodiac follows the lunar year.
   const auto before = birthDateTexts({1984, 1, 20}, 8);
-  EXPECT_TRUE(before[2].starts_with("癸亥 "));
-  EXPECT_EQ(before[3], "本命属猪   大海水命");
+  EXPECT_TRUE(before.pillars.starts_with("癸亥 "));
+  EXPECT_EQ(before.zodiacNayin, "本命属猪   大海水命");
 }
 
 TEST(BirthDateTexts, YearsOutsideTheCalendarGiveEmptyPillars) {
-  const auto slots = birthDateTexts({1900, 6, 1}, 12);
-  EXPECT_EQ(slots[0], "1900年6月1日");
-  EXPECT_EQ(slots[1], "");
-  EXPECT_EQ(slots[2], "   ");
-  EXPECT_EQ(slots[3], "");
-  EXPECT_EQ(slots[4], "");
+  const auto texts = birthDateTexts({1900, 6, 1}, 12);
+  EXPECT_EQ(texts.gregorian, "1900年6月1日");
+  EXPECT_EQ(texts.lunar, "");
+  EXPECT_EQ(texts.pillars, "   ");
+  EXPECT_EQ(texts.zodiacNayin, "");
+  EXPECT_EQ(texts.nayin, "");
 }
 
-// Slots 2-4 agree with the calendar fixture made from an independent library, at whole hours.
+// The lunar date, pillars and zodiac agree with the calendar fixture made from an independent library, at whole hours.
 TEST(BirthDateTexts, AgreeWithTheCalendarFixture) {
   std::ifstream in(std::string(QUILLAN_SOURCE_DIR) + "/tests/data/calendar/datetimes.tsv");
   ASSERT_TRUE(in);
@@ -53,10 +53,10 @@ TEST(BirthDateTexts, AgreeWithTheCalendarFixture) {
     }
     const calendar::Date date{std::stoi(cells[0].substr(0, 4)), std::stoi(cells[0].substr(5, 2)),
                               std::stoi(cells[0].substr(8, 2))};
-    const auto slots = birthDateTexts(date, std::stoi(cells[0].substr(11, 2)));
-    EXPECT_EQ(slots[1], cells[1] + "年 " + cells[2] + " " + cells[3]) << line;
-    EXPECT_EQ(slots[2], cells[5] + " " + cells[6] + " " + cells[7] + " " + cells[8]) << line;
-    EXPECT_TRUE(slots[3].starts_with("本命属" + cells[4] + "   ")) << line;
+    const auto texts = birthDateTexts(date, std::stoi(cells[0].substr(11, 2)));
+    EXPECT_EQ(texts.lunar, cells[1] + "年 " + cells[2] + " " + cells[3]) << line;
+    EXPECT_EQ(texts.pillars, cells[5] + " " + cells[6] + " " + cells[7] + " " + cells[8]) << line;
+    EXPECT_TRUE(texts.zodiacNayin.starts_with("本命属" + cells[4] + "   ")) << line;
     ++checked;
   }
   EXPECT_GT(checked, 50);

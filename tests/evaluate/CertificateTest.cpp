@@ -29,19 +29,25 @@ TEST(Certificate, BirthHourIsAWholeNumberOfTheDay) {
 }
 
 TEST(Certificate, JoinsTheBirthDateTextsWithTheNamesEvaluation) {
-  testing::TableLookup lookup;
+  auto lookup = testing::tableLookup();
   const auto e = certificateEvaluation("李", "明华", {2013, 5, 20}, 10, lookup);
   ASSERT_EQ(e.status, EvaluationStatus::Done) << e.message;
-  const EvaluationResult expected{
-      "2013年5月20日", "癸巳年 四月 十一", "癸巳 丁巳 丙戌 癸巳",    "本命属蛇   长流水命", "长流水", "李明华",
-      "火 火 水",      "金 土 木",         "大吉 大吉 凶 大吉 半吉",
-      e.result[9],  // the verdict sentence, checked with the report
-      "84.5"};
-  EXPECT_EQ(e.result, expected);
+  const std::array<std::string, 11> expected{"2013年5月20日",
+                                             "癸巳年 四月 十一",
+                                             "癸巳 丁巳 丙戌 癸巳",
+                                             "本命属蛇   长流水命",
+                                             "长流水",
+                                             "李明华",
+                                             "火 火 水",
+                                             "金 土 木",
+                                             "大吉 大吉 凶 大吉 半吉",
+                                             e.result.verdict,  // the verdict sentence, checked with the report
+                                             "84.5"};
+  EXPECT_EQ(certificateSlots(e.result), expected);
 }
 
 TEST(Certificate, AMissingCharacterEndsItWithTheEvaluationsMessage) {
-  testing::TableLookup lookup;
+  auto lookup = testing::tableLookup();
   const auto e = certificateEvaluation("李", "龘", {2013, 5, 20}, 10, lookup);
   EXPECT_EQ(e.status, EvaluationStatus::CharacterNotFound);
   EXPECT_NE(e.message.find("龘"), std::string::npos) << e.message;

@@ -14,32 +14,32 @@ namespace quillan::evaluate {
 namespace {
 
 using testing::NamedTexts;
-using testing::TableLookup;
+using testing::tableLookup;
 
 std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
-TEST(Evaluation, ScoresANameAndFillsSlotsSixToEleven) {
-  TableLookup lookup;
+TEST(Evaluation, ScoresANameAndFillsItsTexts) {
+  auto lookup = tableLookup();
   const auto e = evaluateName("李", "明华", lookup);
   ASSERT_EQ(e.status, EvaluationStatus::Done) << e.message;
   EXPECT_EQ(e.inputs.grids, (std::array<int, 5>{8, 15, 22, 15, 29}));
-  EXPECT_EQ(e.result[5], "李明华");
-  EXPECT_EQ(e.result[6], "火 火 水");
-  EXPECT_EQ(e.result[7], "金 土 木");
-  EXPECT_EQ(e.result[8], "大吉 大吉 凶 大吉 半吉");
-  EXPECT_EQ(e.result[10], "84.5");
-  EXPECT_EQ(e.result[9], verdictSentence(84.5));
-  EXPECT_EQ(lookup.calls, 3);
+  EXPECT_EQ(e.result.name, "李明华");
+  EXPECT_EQ(e.result.elements, "火 火 水");
+  EXPECT_EQ(e.result.talents, "金 土 木");
+  EXPECT_EQ(e.result.luck, "大吉 大吉 凶 大吉 半吉");
+  EXPECT_EQ(e.result.score, "84.5");
+  EXPECT_EQ(e.result.verdict, verdictSentence(84.5));
+  EXPECT_EQ(lookup.asked().size(), 3U);
 }
 
 TEST(Evaluation, TwoCharacterSurnameWithOneCharacterGivenName) {
-  TableLookup lookup;
+  auto lookup = tableLookup();
   const auto e = evaluateName("欧阳", "明", lookup);
   ASSERT_EQ(e.status, EvaluationStatus::Done);
-  EXPECT_EQ(e.result[6], "土火 火");  // the surname's two elements written together
+  EXPECT_EQ(e.result.elements, "土火 火");  // the surname's two elements written together
   NamedTexts texts;
   const auto fields = reportFields(e, texts);
   EXPECT_EQ(fields[1], "欧");
@@ -53,7 +53,7 @@ TEST(Evaluation, TwoCharacterSurnameWithOneCharacterGivenName) {
 }
 
 TEST(Evaluation, RefusesInputAndMissingData) {
-  TableLookup lookup;
+  auto lookup = tableLookup();
   struct Case {
     const char* surname;
     const char* given;
@@ -73,14 +73,14 @@ TEST(Evaluation, RefusesInputAndMissingData) {
     EXPECT_EQ(e.status, c.status) << c.surname << c.given;
     EXPECT_EQ(e.message, c.message);
   }
-  lookup.reachable = false;
+  lookup.setReachable(false);
   const auto offline = evaluateName("李", "明", lookup);
   EXPECT_EQ(offline.status, EvaluationStatus::ServiceUnreachable);
   EXPECT_EQ(offline.message, "无法连接数据服务");
 }
 
 TEST(Evaluation, RowReportsTakeTheRowsNumbers) {
-  TableLookup lookup;
+  auto lookup = tableLookup();
   const auto e = evaluateRow("欧阳明华", "32,25,22,29,54", "79.8", lookup);
   ASSERT_EQ(e.status, EvaluationStatus::Done);
   EXPECT_EQ(e.inputs.surname2.simplified, "阳");
@@ -95,8 +95,8 @@ TEST(Evaluation, RowReportsTakeTheRowsNumbers) {
 }
 
 TEST(Evaluation, NumbersAboveEightyOneTakeTheTextsOfTheReducedNumber) {
-  TableLookup lookup;
-  lookup.records["龘"] = {"龘", "龘", "dá", "48", "火"};
+  auto lookup = tableLookup();
+  lookup.add({"龘", "龘", "dá", "48", "火"});
   const auto e = evaluateName("李", "龘龘", lookup);
   ASSERT_EQ(e.status, EvaluationStatus::Done);
   EXPECT_EQ(e.inputs.grids[4], 103);
@@ -108,7 +108,7 @@ TEST(Evaluation, NumbersAboveEightyOneTakeTheTextsOfTheReducedNumber) {
 
 // The text report of a fixed name, byte for byte against a checked-in file (GBK, CR LF).
 TEST(ReportOutput, TextReportMatchesTheExpectedFile) {
-  TableLookup lookup;
+  auto lookup = tableLookup();
   NamedTexts texts;
   auto fields = reportFields(evaluateName("李", "明", lookup), texts);
   const auto path = std::filesystem::temp_directory_path() / "quillan-report-test.txt";
@@ -122,7 +122,7 @@ TEST(ReportOutput, TextReportMatchesTheExpectedFile) {
 }
 
 TEST(ReportOutput, TheSecondReportReplacesTheFirst) {
-  TableLookup lookup;
+  auto lookup = tableLookup();
   NamedTexts texts;
   const auto path = std::filesystem::temp_directory_path() / "quillan-test-1.htm";
   ASSERT_EQ(writeHtmlReport(path, reportFields(evaluateName("李", "明", lookup), texts)), std::nullopt);
@@ -137,7 +137,7 @@ TEST(ReportOutput, TheSecondReportReplacesTheFirst) {
 }
 
 TEST(ReportOutput, AFailedWriteSaysSo) {
-  TableLookup lookup;
+  auto lookup = tableLookup();
   NamedTexts texts;
   auto fields = reportFields(evaluateName("李", "明", lookup), texts);
   const auto problem = saveReportText("/nonexistent-folder/report.txt", fields);

@@ -1,36 +1,23 @@
 #pragma once
 
-#include <map>
 #include <string>
 
-#include "chars/CharacterLookup.h"
+#include "chars/MemoryCharacterLookup.h"
 #include "evaluate/NumerologyTexts.h"
 
 namespace quillan::evaluate::testing {
 
-// Characters from a small table; everything else is not found, or nothing answers at all.
-class TableLookup final : public chars::CharacterLookup {
- public:
-  std::map<std::string, chars::CharRecord> records{
-      {"李", {"李", "李", "lǐ", "7", "火"}},    {"明", {"明", "明", "míng", "8", "火"}},
-      {"华", {"华", "華", "huá", "14", "水"}},  {"欧", {"欧", "歐", "ōu", "15", "土"}},
-      {"阳", {"阳", "陽", "yáng", "17", "火"}}, {"空", {"空", "空", "kōng", "", "木"}},
-  };
-  bool reachable = true;
-  int calls = 0;
-
-  chars::LookupResult lookup(std::string_view character) override {
-    ++calls;
-    if (!reachable) {
-      return {chars::LookupStatus::Unreachable, {}};
-    }
-    const auto found = records.find(std::string(character));
-    if (found == records.end()) {
-      return {chars::LookupStatus::NotFound, {}};
-    }
-    return {chars::LookupStatus::Found, found->second};
-  }
-};
+// Characters from a small table; everything else is not found.
+inline chars::MemoryCharacterLookup tableLookup() {
+  return chars::MemoryCharacterLookup({
+      {"李", "李", "lǐ", "7", "火"},
+      {"明", "明", "míng", "8", "火"},
+      {"华", "華", "huá", "14", "水"},
+      {"欧", "歐", "ōu", "15", "土"},
+      {"阳", "陽", "yáng", "17", "火"},
+      {"空", "空", "kōng", "", "木"},
+  });
+}
 
 // Texts that name their number or combination, with the markup the service texts carry.
 class NamedTexts final : public NumerologyTexts {

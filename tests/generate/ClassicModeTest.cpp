@@ -15,14 +15,14 @@ using chars::Gender;
 
 TEST(ClassicMode, SeedsFromHeavenGridAndBirthday) {
   const BirthdaySelection birthday{"生日", "2013", "5", "20", "10"};
-  const std::uint32_t base = baseSeed(8, birthday);
+  const std::uint32_t base = baseSeed(8, birthdayNumbers(birthday));
   EXPECT_EQ(base, 2056u);
   EXPECT_EQ(base + *classicSeedOffset(Gender::Boy, NameLength::Two, GenerationCharOption::None), 2974u);
   EXPECT_EQ(base + *classicSeedOffset(Gender::Girl, NameLength::Two, GenerationCharOption::Second), 93944u);
   EXPECT_FALSE(classicSeedOffset(Gender::Boy, NameLength::Three, GenerationCharOption::None));
   EXPECT_EQ(*classicSeedOffset(Gender::Girl, NameLength::Three, GenerationCharOption::Third), 5988u);
   // "未知" and an unknown hour count 0, the date still counts.
-  EXPECT_EQ(baseSeed(8, {"未知", "2013", "5", "20", "未知"}), 2046u);
+  EXPECT_EQ(baseSeed(8, birthdayNumbers({"未知", "2013", "5", "20", "未知"})), 2046u);
 }
 
 // The names a run must draw: positions 1 + draw mod N from the generator seeded as the branch says.

@@ -18,8 +18,9 @@ const std::set<int> kAuspicious{3,  5,  7,  8,  11, 13, 15, 16, 18, 21, 23, 24, 
 
 TEST(HighScoreMode, PassingNumbersAreTheGreatLuckNumbersButOne) {
   for (int number = -1; number <= 170; ++number) {
-    EXPECT_EQ(isHighScoreNumber(number), kAuspicious.contains(number)) << number;
-    EXPECT_EQ(isHighScoreNumber(number), number != 1 && scoring::tableLuck(number) == scoring::Luck::Great) << number;
+    EXPECT_EQ(scoring::isHighScoreNumber(number), kAuspicious.contains(number)) << number;
+    EXPECT_EQ(scoring::isHighScoreNumber(number), number != 1 && scoring::tableLuck(number) == scoring::Luck::Great)
+        << number;
   }
 }
 

@@ -23,6 +23,7 @@ ScoringState scored(const NameCase& c) {
   state.rateGridLuck();
   state.gridElementsOf();
   state.rateThreeTalents();
+  state.rateGridPoints();
   return state;
 }
 
@@ -97,6 +98,7 @@ TEST(ScoringState, LowestScoreIs68Point8) {
   state.rateGridLuck();
   state.gridElementsOf();
   state.rateThreeTalents();
+  state.rateGridPoints();
   EXPECT_EQ(state.combinationText(), "水水木");
   EXPECT_EQ(state.gridNumber(Grid::Total), 42);
   EXPECT_EQ(state.gridNumber(Grid::Outer), 22);
@@ -127,6 +129,7 @@ TEST(ScoringState, NumbersOutsideTheTableNeverInheritThePreviousName) {
   state.rateGridLuck();
   state.gridElementsOf();
   state.rateThreeTalents();
+  state.rateGridPoints();
   EXPECT_EQ(state.gridLuckWord(Grid::Total), luckWord(*tableLuck(40)));  // 120 - 80 = 40: 凶
   EXPECT_EQ(state.scorePartText(5), "3");
 
@@ -135,11 +138,13 @@ TEST(ScoringState, NumbersOutsideTheTableNeverInheritThePreviousName) {
   reused.computeFiveGrids(std::vector{10}, std::vector{11, 10});
   reused.rateGridLuck();
   reused.rateThreeTalents();
+  reused.rateGridPoints();
   ASSERT_EQ(reused.gridLuckWord(Grid::Person), "大吉");
   reused.computeFiveGrids(std::vector{0, 0}, std::vector{0, 0});
   reused.rateGridLuck();
   reused.gridElementsOf();
   reused.rateThreeTalents();
+  reused.rateGridPoints();
   for (int i = 0; i < kGridCount; ++i) {
     EXPECT_EQ(reused.gridLuckWord(static_cast<Grid>(i)), "凶") << "grid " << i;
   }

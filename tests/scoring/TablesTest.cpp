@@ -132,6 +132,7 @@ TEST(TotalScore, OuterHalfLuckCountsOne) {
   state.rateGridLuck();
   state.gridElementsOf();
   state.rateThreeTalents();
+  state.rateGridPoints();
   EXPECT_EQ(state.gridNumber(Grid::Outer), 6);
   EXPECT_EQ(state.gridLuckWord(Grid::Outer), "半吉");
   EXPECT_EQ(state.scorePartText(4), " 1");

@@ -14,6 +14,7 @@
 #include "dataservice/LookupQueries.h"
 #include "service/DataServiceServer.h"
 #include "service/EmbeddedDataService.h"
+#include "sources/LookupColumns.h"
 
 namespace quillan::service {
 namespace {
@@ -63,13 +64,13 @@ class ServiceTest : public ::testing::Test {
 
   dataservice::DataServiceClient client(int timeoutSeconds = 10) const {
     return dataservice::DataServiceClient(
-        dataservice::initDataService(server_->baseAddress(), "Velmora.asp", kKeyText, {timeoutSeconds, {}}),
-        {timeoutSeconds, {}});
+        dataservice::initDataService(server_->baseAddress(), "Velmora.asp", kKeyText, {timeoutSeconds}),
+        {timeoutSeconds});
   }
 
   std::string lookup(std::string_view character) {
     auto c = client();
-    return chars::entryText(chars::recordFromLookup(c.runQuery(dataservice::characterLookupQuery(character))));
+    return chars::entryText(sources::recordFromLookup(c.runQuery(dataservice::characterLookupQuery(character))));
   }
 
   std::filesystem::path root_;
@@ -134,12 +135,12 @@ TEST_F(ServiceTest, SilentServiceGivesAnEmptyTableAndTheNextQueryWorks) {
   getsockname(silentListener, reinterpret_cast<sockaddr*>(&address), &length);
   auto silentEndpoint = good.endpoint();
   silentEndpoint.baseAddress = "http://127.0.0.1:" + std::to_string(ntohs(address.sin_port)) + "/";
-  dataservice::DataServiceClient silent(silentEndpoint, {1, {}});
+  dataservice::DataServiceClient silent(silentEndpoint, {1});
 
   const auto nothing = silent.runQueryDetailed(dataservice::characterLookupQuery("华"));
   EXPECT_FALSE(nothing.answered);
   EXPECT_EQ(nothing.table.rows(), 0);
-  EXPECT_EQ(chars::entryText(chars::recordFromLookup(good.runQuery(dataservice::characterLookupQuery("华")))),
+  EXPECT_EQ(chars::entryText(sources::recordFromLookup(good.runQuery(dataservice::characterLookupQuery("华")))),
             "华,華,huá,14,水");
   close(silentListener);
 }
@@ -315,7 +316,7 @@ TEST_F(ServiceTest, ConnectionLimitBoundsWorkersAndIdleConnectionsGiveWay) {
   EXPECT_LE(threadCount(), threadsBefore + 2);
   // Every idle connection is closed in turn by the time-outs, and a real client gets served.
   auto patient = client(60);
-  EXPECT_EQ(chars::entryText(chars::recordFromLookup(patient.runQuery(dataservice::characterLookupQuery("华")))),
+  EXPECT_EQ(chars::entryText(sources::recordFromLookup(patient.runQuery(dataservice::characterLookupQuery("华")))),
             "华,華,huá,14,水");
   for (auto& connection : idle) {
     bool closedByServer = false;
@@ -339,14 +340,14 @@ TEST(EmbeddedDataService, ServesTheGivenDatabaseWithADrawnKey) {
   EmbeddedOptions options;
   options.databasePath = QUILLAN_FIXTURE_DATABASE;
   options.generatedPages["made/page.htm"] = [](std::string_view) {
-    return std::optional(ContentPage{"generated", "text/html"});
+    return std::optional(content::ServedPage{"generated", "text/html"});
   };
   EmbeddedDataService embedded(options);
   EXPECT_TRUE(dataservice::isValidKey(dataservice::splitKeyText(embedded.keyText())));
   EXPECT_TRUE(embedded.baseAddress().starts_with("http://127.0.0.1:"));
   dataservice::DataServiceClient client(embedded.connect());
   ASSERT_TRUE(client.connected());
-  EXPECT_EQ(chars::entryText(chars::recordFromLookup(client.runQuery(dataservice::characterLookupQuery("儿")))),
+  EXPECT_EQ(chars::entryText(sources::recordFromLookup(client.runQuery(dataservice::characterLookupQuery("儿")))),
             "儿,兒,ér,8,金");
   const auto port = std::stoi(embedded.baseAddress().substr(std::string("http://127.0.0.1:").size()));
   EXPECT_EQ(testing::bodyOf(testing::exchangeRaw(port, get("/tovka/made/page.htm"))), "generated");

@@ -118,7 +118,7 @@ class ContentPagesTest : public ::testing::Test {
 TEST_F(ContentPagesTest, ServesFilesAndGeneratedPagesButNeverLeavesTheDirectory) {
   ContentPages pages(root_ / "content");
   pages.addGenerator("yezs/list.htm", [](std::string_view path) {
-    return std::optional(ContentPage{"made for " + std::string(path), "text/html"});
+    return std::optional(content::ServedPage{"made for " + std::string(path), "text/html"});
   });
   const auto file = pages.find("mszs/mszs/bjx.htm");
   ASSERT_TRUE(file);

@@ -1,8 +1,5 @@
 // quillan-dbbuild: builds the data service's SQLite database from the TSV files under data/.
-// Run by the build; a missing input leaves its table empty (and says so) so that the build works
-// in any order, while a malformed input fails the build with the file and line.
-#include <sqlite3.h>
-
+// Run by the build; a missing or malformed input fails the build with the file and line.
 #include <CLI/CLI.hpp>
 #include <algorithm>
 #include <filesystem>
@@ -16,6 +13,7 @@
 
 #include "common/GbkCodec.h"
 #include "common/TextSplit.h"
+#include "sqlite/Database.h"
 
 namespace {
 
@@ -66,25 +64,7 @@ const std::vector<Table> kTables{
      "title"},
 };
 
-struct DatabaseCloser {
-  void operator()(sqlite3* db) const { sqlite3_close(db); }
-};
-struct StatementFinalizer {
-  void operator()(sqlite3_stmt* statement) const { sqlite3_finalize(statement); }
-};
-using DatabasePtr = std::unique_ptr<sqlite3, DatabaseCloser>;
-using StatementPtr = std::unique_ptr<sqlite3_stmt, StatementFinalizer>;
-
-void execute(sqlite3* db, const std::string& sql) {
-  char* message = nullptr;
-  if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-    const std::string text = message != nullptr ? message : "unknown error";
-    sqlite3_free(message);
-    throw std::runtime_error(text + " in: " + sql);
-  }
-}
-
-void createTable(sqlite3* db, const Table& table) {
+void createTable(quillan::sqlite::Database& db, const Table& table) {
   std::string sql = "CREATE TABLE " + table.name + " (";
   for (std::size_t i = 0; i < table.columns.size(); ++i) {
     const auto& column = table.columns[i];
@@ -93,9 +73,9 @@ void createTable(sqlite3* db, const Table& table) {
       sql += " PRIMARY KEY";
     }
   }
-  execute(db, sql + ")");
+  db.execute(sql + ")");
   if (!table.index.empty()) {
-    execute(db, "CREATE INDEX " + table.name + "_" + table.index + " ON " + table.name + " (" + table.index + ")");
+    db.execute("CREATE INDEX " + table.name + "_" + table.index + " ON " + table.name + " (" + table.index + ")");
   }
 }
 
@@ -103,7 +83,7 @@ bool isUnsigned(const std::string& text) {
   return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-std::size_t loadTable(sqlite3* db, const Table& table, const std::filesystem::path& file) {
+std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     throw std::runtime_error("cannot read " + file.string());
@@ -137,11 +117,7 @@ std::size_t loadTable(sqlite3* db, const Table& table, const std::filesystem::pa
   for (std::size_t i = 0; i < table.columns.size(); ++i) {
     sql += i > 0 ? ", ?" : "?";
   }
-  sqlite3_stmt* raw = nullptr;
-  if (sqlite3_prepare_v2(db, (sql + ")").c_str(), -1, &raw, nullptr) != SQLITE_OK) {
-    throw std::runtime_error(sqlite3_errmsg(db));
-  }
-  const StatementPtr insert(raw);
+  auto insert = db.prepare(sql + ")");
 
   std::size_t lineNumber = 1;
   std::size_t rows = 0;
@@ -158,7 +134,6 @@ std::size_t loadTable(sqlite3* db, const Table& table, const std::filesystem::pa
       fail(lineNumber, std::to_string(fields.size()) + " fields where the header has " + std::to_string(header.size()));
     }
     ++rows;
-    sqlite3_reset(insert.get());
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
       const auto& column = table.columns[c];
       const int bindAt = static_cast<int>(c) + 1;
@@ -167,19 +142,22 @@ std::size_t loadTable(sqlite3* db, const Table& table, const std::filesystem::pa
         fail(lineNumber, "\"" + column.tsvName + "\" holds a character GBK cannot carry: " + value);
       }
       if (column.integer && value.empty() && c > 0) {
-        sqlite3_bind_null(insert.get(), bindAt);
+        insert.bindNull(bindAt);
       } else if (column.integer) {
         if (!isUnsigned(value)) {
           fail(lineNumber, "\"" + column.tsvName + "\" is not a whole number: \"" + value + "\"");
         }
-        sqlite3_bind_int(insert.get(), bindAt, std::stoi(value));
+        insert.bind(bindAt, std::stoi(value));
       } else {
-        sqlite3_bind_text(insert.get(), bindAt, value.data(), static_cast<int>(value.size()), SQLITE_TRANSIENT);
+        insert.bind(bindAt, value);
       }
     }
-    if (sqlite3_step(insert.get()) != SQLITE_DONE) {
-      fail(lineNumber, sqlite3_errmsg(db));
+    try {
+      insert.step();
+    } catch (const quillan::sqlite::Error& error) {
+      fail(lineNumber, error.what());
     }
+    insert.reset();
   }
   return rows;
 }
@@ -191,36 +169,34 @@ int main(int argc, char** argv) {
   std::filesystem::path out;
   std::map<std::string, std::filesystem::path> inputs;
   app.add_option("--out", out, "The database file to write (replaced as a whole)")->required();
-  app.add_option("--characters", inputs["zzdcx"], "data/dictionary/characters.tsv (table zzdcx)");
-  app.add_option("--z81", inputs["z81"], "data/numerology/z81.tsv (table z81)");
-  app.add_option("--zsancai", inputs["zsancai"], "data/numerology/zsancai.tsv (table zsancai)");
+  app.add_option("--characters", inputs["zzdcx"], "data/dictionary/characters.tsv (table zzdcx)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  app.add_option("--z81", inputs["z81"], "data/numerology/z81.tsv (table z81)")->required()->check(CLI::ExistingFile);
+  app.add_option("--zsancai", inputs["zsancai"], "data/numerology/zsancai.tsv (table zsancai)")
+      ->required()
+      ->check(CLI::ExistingFile);
   CLI11_PARSE(app, argc, argv);
 
   const auto partial = std::filesystem::path(out.string() + ".partial");
   try {
     std::filesystem::create_directories(out.parent_path().empty() ? "." : out.parent_path());
     std::filesystem::remove(partial);
-    sqlite3* raw = nullptr;
-    const int opened = sqlite3_open_v2(partial.c_str(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    DatabasePtr db(raw);
-    if (opened != SQLITE_OK) {
-      throw std::runtime_error("cannot create " + partial.string());
-    }
-    execute(db.get(), "PRAGMA journal_mode = OFF");
-    execute(db.get(), "BEGIN");
-    for (const auto& table : kTables) {
-      createTable(db.get(), table);
-      const auto& file = inputs[table.name];
-      if (file.empty() || !std::filesystem::exists(file)) {
-        std::cout << "quillan-dbbuild: table " << table.name << " left empty: "
-                  << (file.empty() ? std::string("no input given") : file.string() + " does not exist") << "\n";
-        continue;
+    {
+      quillan::sqlite::Database db(partial, quillan::sqlite::Database::Mode::Create);
+      db.execute("PRAGMA journal_mode = OFF");
+      db.execute("BEGIN");
+      for (const auto& table : kTables) {
+        createTable(db, table);
+        const auto& file = inputs[table.name];
+        const auto rows = loadTable(db, table, file);
+        if (rows == 0) {
+          throw std::runtime_error(file.string() + " has no rows for table " + table.name);
+        }
+        std::cout << "quillan-dbbuild: table " << table.name << ": " << rows << " rows from " << file.string() << "\n";
       }
-      const auto rows = loadTable(db.get(), table, file);
-      std::cout << "quillan-dbbuild: table " << table.name << ": " << rows << " rows from " << file.string() << "\n";
+      db.execute("COMMIT");
     }
-    execute(db.get(), "COMMIT");
-    db.reset();
     std::filesystem::rename(partial, out);
   } catch (const std::exception& error) {
     std::cerr << "quillan-dbbuild: " << error.what() << "\n";

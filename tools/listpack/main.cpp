@@ -103,7 +103,7 @@ int main(int argc, char** argv) {
   }
   if (namesGiven) {
     std::string error;
-    const auto dictionary = quillan::listpack::readDictionaryEntries(options["--dictionary"], error);
+    const auto dictionary = quillan::chartable::CharacterTable::read(options["--dictionary"], error);
     if (!dictionary) {
       std::cerr << "quillan-listpack: " << error << '\n';
       return 1;
