@@ -51,8 +51,7 @@ class ScoringState {
 
   int gridNumber(Grid grid) const { return grids_[index(grid)]; }
   std::string gridNumberText(Grid grid) const { return std::to_string(gridNumber(grid)); }
-  Luck gridLuck(Grid grid) const { return luck_[index(grid)]; }
-  std::string_view gridLuckWord(Grid grid) const { return luckWord(gridLuck(grid)); }
+  std::string_view gridLuckWord(Grid grid) const { return luckWord(luck_[index(grid)]); }
   // Elements of 天格, 人格, 地格 only.
   Element gridElement(Grid grid) const { return elements_[index(grid)]; }
   // The three-talents combination, such as "金土水".

@@ -58,7 +58,7 @@ TEST(SelfChosenMode, UnreachableServiceEndsWithoutRows) {
   struct FailingAfterSurname : chars::CharacterLookup {
     chars::MemoryCharacterLookup inner = dictionary();
     chars::LookupResult lookup(std::string_view character) override {
-      return character == "李" ? inner.lookup(character) : chars::LookupResult{chars::LookupStatus::Unreachable, {}};
+      return character == "李" ? inner.lookup(character) : chars::LookupResult::unreachable();
     }
   } lookup;
   const auto result = run(selfChosen("明华"), smallLists(), lookup);

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "chartable/CharacterTable.h"
 #include "common/GbkCodec.h"
 #include "common/TextSplit.h"
 #include "sqlite/Database.h"
@@ -83,34 +84,80 @@ bool isUnsigned(const std::string& text) {
   return !text.empty() && text.size() <= 9 && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const std::filesystem::path& file) {
+// A table file read into memory: its header and its rows with the line each stands on.
+struct TableFile {
+  std::vector<std::string> header;
+  std::vector<std::pair<std::size_t, std::vector<std::string>>> rows;
+};
+
+[[noreturn]] void failAt(const std::filesystem::path& file, std::size_t line, const std::string& why) {
+  throw std::runtime_error(file.string() + ":" + std::to_string(line) + ": " + why);
+}
+
+// A text file of the numerology tables: a header line, then tab-separated rows.
+TableFile readTextTable(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   if (!in) {
     throw std::runtime_error("cannot read " + file.string());
   }
-  auto fail = [&file](std::size_t line, const std::string& why) {
-    throw std::runtime_error(file.string() + ":" + std::to_string(line) + ": " + why);
-  };
+  TableFile table;
   std::string line;
-  std::getline(in, line);
-  if (line.starts_with("\xEF\xBB\xBF")) {
-    line.erase(0, 3);
+  std::size_t lineNumber = 0;
+  while (std::getline(in, line)) {
+    ++lineNumber;
+    if (lineNumber == 1 && line.starts_with("\xEF\xBB\xBF")) {
+      line.erase(0, 3);
+    }
+    if (!line.empty() && line.back() == '\r') {
+      line.pop_back();
+    }
+    auto fields = quillan::common::splitText(line, "\t");
+    if (lineNumber == 1) {
+      table.header = std::move(fields);
+    } else if (!line.empty()) {
+      if (fields.size() != table.header.size()) {
+        failAt(file, lineNumber,
+               std::to_string(fields.size()) + " fields where the header has " + std::to_string(table.header.size()));
+      }
+      table.rows.emplace_back(lineNumber, std::move(fields));
+    }
   }
-  if (!line.empty() && line.back() == '\r') {
-    line.pop_back();
+  return table;
+}
+
+// The character dictionary, through its own reader.
+TableFile readCharacterTable(const std::filesystem::path& file) {
+  std::string error;
+  const auto characters = quillan::chartable::CharacterTable::read(file, error);
+  if (!characters) {
+    throw std::runtime_error(error);
   }
-  const auto header = quillan::common::splitText(line, "\t");
-  std::vector<int> sourceOf;  // TSV field of every SQL column, -1 for the row number
+  TableFile table;
+  table.header.assign(quillan::chartable::kColumns.begin(), quillan::chartable::kColumns.end());
+  std::size_t lineNumber = 1;
+  for (const auto& row : characters->rows()) {
+    table.rows.emplace_back(++lineNumber, std::vector<std::string>{
+                                              std::to_string(row.id), row.simplified, row.traditional, row.pinyin,
+                                              std::to_string(row.kangxiStrokes), std::to_string(row.simplifiedStrokes),
+                                              std::to_string(row.radical), row.element,
+                                              quillan::common::joinText(row.readings, " ")});
+  }
+  return table;
+}
+
+std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const std::filesystem::path& file) {
+  const TableFile input = table.name == "zzdcx" ? readCharacterTable(file) : readTextTable(file);
+  std::vector<int> sourceOf;  // field of every SQL column, -1 for the row number
   for (const auto& column : table.columns) {
     if (column.tsvName.empty()) {
       sourceOf.push_back(-1);
       continue;
     }
-    const auto it = std::find(header.begin(), header.end(), column.tsvName);
-    if (it == header.end()) {
-      fail(1, "the header has no column \"" + column.tsvName + "\"");
+    const auto it = std::find(input.header.begin(), input.header.end(), column.tsvName);
+    if (it == input.header.end()) {
+      failAt(file, 1, "the header has no column \"" + column.tsvName + "\"");
     }
-    sourceOf.push_back(static_cast<int>(it - header.begin()));
+    sourceOf.push_back(static_cast<int>(it - input.header.begin()));
   }
 
   std::string sql = "INSERT INTO " + table.name + " VALUES (";
@@ -118,34 +165,21 @@ std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const s
     sql += i > 0 ? ", ?" : "?";
   }
   auto insert = db.prepare(sql + ")");
-
-  std::size_t lineNumber = 1;
   std::size_t rows = 0;
-  while (std::getline(in, line)) {
-    ++lineNumber;
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    if (line.empty()) {
-      continue;
-    }
-    const auto fields = quillan::common::splitText(line, "\t");
-    if (fields.size() != header.size()) {
-      fail(lineNumber, std::to_string(fields.size()) + " fields where the header has " + std::to_string(header.size()));
-    }
+  for (const auto& [lineNumber, fields] : input.rows) {
     ++rows;
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
       const auto& column = table.columns[c];
       const int bindAt = static_cast<int>(c) + 1;
       const std::string value = sourceOf[c] < 0 ? std::to_string(rows) : fields[static_cast<std::size_t>(sourceOf[c])];
       if (!quillan::common::utf8ToGbk(value)) {
-        fail(lineNumber, "\"" + column.tsvName + "\" holds a character GBK cannot carry: " + value);
+        failAt(file, lineNumber, "\"" + column.tsvName + "\" holds a character GBK cannot carry: " + value);
       }
       if (column.integer && value.empty() && c > 0) {
         insert.bindNull(bindAt);
       } else if (column.integer) {
         if (!isUnsigned(value)) {
-          fail(lineNumber, "\"" + column.tsvName + "\" is not a whole number: \"" + value + "\"");
+          failAt(file, lineNumber, "\"" + column.tsvName + "\" is not a whole number: \"" + value + "\"");
         }
         insert.bind(bindAt, std::stoi(value));
       } else {
@@ -155,7 +189,7 @@ std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const s
     try {
       insert.step();
     } catch (const quillan::sqlite::Error& error) {
-      fail(lineNumber, error.what());
+      failAt(file, lineNumber, error.what());
     }
     insert.reset();
   }
