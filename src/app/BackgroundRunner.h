@@ -2,15 +2,20 @@
 
 #include <QObject>
 #include <QPointer>
-#include <QThreadPool>
 #include <QTimer>
-#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <thread>
+#include <vector>
+
+class QSocketNotifier;
 
 namespace quillan::app {
 
@@ -23,11 +28,13 @@ struct BackgroundOutcome {
   std::string failure;           // when Failed: what the work threw
 };
 
-// The one way the window runs work off its thread: a pool of worker threads owned by the window.
-// Each job's outcome is handed back on the thread of its receiver, exactly once, and only while the
-// receiver lives. With a time-out the receiver hears TimedOut once it has passed, and the job's
-// late result is dropped. Nothing here waits: the window's thread goes on with its events.
-// Destroying the runner waits for the jobs still running; they must own what they use.
+// The one way the window runs work off its thread: worker threads owned by the window. Each job's
+// outcome is handed back on the window's thread, exactly once, and only while its receiver lives.
+// With a time-out the receiver hears TimedOut once it has passed, and the job's late result is
+// dropped. Nothing here waits: the window's thread goes on with its events. Jobs and outcomes pass
+// between the threads under one mutex of ours (a wake-up on an event descriptor says when), so
+// that every hand-over is visible to the thread sanitizer. Destroying the runner waits for the
+// jobs still running and drops those not yet started; jobs must own what they use.
 class BackgroundRunner : public QObject {
   Q_OBJECT
 
@@ -36,8 +43,10 @@ class BackgroundRunner : public QObject {
   // The wait for the data service.
   static constexpr std::chrono::milliseconds kServiceTimeout{std::chrono::seconds(90)};
 
-  explicit BackgroundRunner(QObject* parent = nullptr, int threads = 4);
+  explicit BackgroundRunner(QObject* parent = nullptr, std::size_t threads = 4);
   ~BackgroundRunner() override;
+  BackgroundRunner(const BackgroundRunner&) = delete;
+  BackgroundRunner& operator=(const BackgroundRunner&) = delete;
 
   template <typename Result>
   void run(QObject* receiver, std::function<Result()> work, std::function<void(BackgroundOutcome<Result>)> done,
@@ -47,18 +56,32 @@ class BackgroundRunner : public QObject {
   int pending() const { return pending_; }
 
  private:
-  void startJob(std::function<void()> job);
+  // A job runs on a worker and returns what is to run on the window's thread afterwards.
+  using Job = std::function<std::function<void()>()>;
+  void startJob(Job job);
+  void work();
+  void handBack();
 
-  QThreadPool pool_;
+  const std::size_t maxThreads_;
+  std::mutex mutex_;
+  std::condition_variable jobReady_;
+  std::deque<Job> jobs_;
+  std::vector<std::function<void()>> finished_;
+  std::vector<std::thread> workers_;
+  std::size_t idle_ = 0;
+  bool stopping_ = false;
+  int wakeUp_ = -1;  // an eventfd the workers write to when they leave something in finished_
+  QSocketNotifier* notifier_ = nullptr;
   int pending_ = 0;
 };
 
 template <typename Result>
 void BackgroundRunner::run(QObject* receiver, std::function<Result()> work,
                            std::function<void(BackgroundOutcome<Result>)> done, std::chrono::milliseconds timeout) {
-  // Whoever hands back first, the job or the timer, settles it; the other finds it settled.
+  // Whoever hands back first, the job or the timer, settles it; the other finds it settled. Both
+  // run on the window's thread.
   struct Settlement {
-    std::atomic<bool> settled{false};
+    bool settled = false;
     std::function<void(BackgroundOutcome<Result>)> done;
   };
   auto settlement = std::make_shared<Settlement>();
@@ -68,9 +91,10 @@ void BackgroundRunner::run(QObject* receiver, std::function<Result()> work,
   QPointer<QObject> target(receiver);
   // Runs on the window's thread only, so the pointers it reads cannot change under it.
   auto settle = [settlement, self, target](BackgroundOutcome<Result> outcome) {
-    if (settlement->settled.exchange(true)) {
+    if (settlement->settled) {
       return;
     }
+    settlement->settled = true;
     if (self) {
       --self->pending_;
     }
@@ -83,7 +107,7 @@ void BackgroundRunner::run(QObject* receiver, std::function<Result()> work,
       settle({BackgroundOutcome<Result>::Ending::TimedOut, std::nullopt, {}});
     });
   }
-  startJob([this, work = std::move(work), settle] {
+  startJob([work = std::move(work), settle]() -> std::function<void()> {
     BackgroundOutcome<Result> outcome;
     try {
       outcome.result.emplace(work());
@@ -92,10 +116,9 @@ void BackgroundRunner::run(QObject* receiver, std::function<Result()> work,
     } catch (...) {
       outcome = {BackgroundOutcome<Result>::Ending::Failed, std::nullopt, "unknown failure"};
     }
-    // The runner outlives its jobs (its destructor waits for them), so it can carry the outcome
-    // back to the window's thread.
-    QMetaObject::invokeMethod(
-        this, [settle, outcome = std::move(outcome)]() mutable { settle(std::move(outcome)); }, Qt::QueuedConnection);
+    // Held by a shared pointer: a result need not be copyable (a session is not), a std::function is.
+    auto kept = std::make_shared<BackgroundOutcome<Result>>(std::move(outcome));
+    return [settle, kept] { settle(std::move(*kept)); };
   });
 }
 

@@ -125,9 +125,9 @@ TEST(DatabaseBuilder, FailsOnMalformedInputWithFileAndLine) {
     std::string row;
   };
   for (const auto& c :
-       {Case{"short row", "1\t华\t華\thuá\t14\n"}, Case{"strokes not a number", "1\t华\t華\thuá\tx\t6\t十\t水\thuá\n"},
-        Case{"outside GBK", "1\t华\t華\thuá\t14\t6\t十\t水\t😀\n"},
-        Case{"repeated ID", "1\t华\t華\thuá\t14\t6\t十\t水\thuá\n1\t李\t李\tlǐ\t7\t7\t木\t火\tlǐ\n"}}) {
+       {Case{"short row", "1\t华\t華\thuá\t14\n"}, Case{"strokes not a number", "1\t华\t華\thuá\tx\t6\t24\t水\thuá\n"},
+        Case{"outside GBK", "1\t华\t華\thuá\t14\t6\t24\t水\t😀\n"},
+        Case{"repeated ID", "1\t华\t華\thuá\t14\t6\t24\t水\thuá\n1\t李\t李\tlǐ\t7\t7\t75\t火\tlǐ\n"}}) {
     const auto tsv = dir.path() / "characters.tsv";
     std::ofstream(tsv) << header << c.row;
     const auto out = dir.path() / "bad.sqlite";
