@@ -10,7 +10,7 @@
 namespace quillan::app {
 
 BackgroundRunner::BackgroundRunner(QObject* parent, std::size_t threads)
-    : QObject(parent), maxThreads_(threads), wakeUp_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)) {
+    : QObject(parent), wakeUp_(eventfd(0, EFD_NONBLOCK | EFD_CLOEXEC)), workers_(threads) {
   if (wakeUp_ < 0) {
     throw std::runtime_error("no event descriptor for the background runner");
   }
@@ -19,48 +19,21 @@ BackgroundRunner::BackgroundRunner(QObject* parent, std::size_t threads)
 }
 
 BackgroundRunner::~BackgroundRunner() {
-  {
-    const std::lock_guard lock(mutex_);
-    stopping_ = true;
-    jobs_.clear();
-  }
-  jobReady_.notify_all();
-  for (auto& worker : workers_) {
-    worker.join();
-  }
+  workers_.shutdown(common::WorkerPool::Queued::Drop);
   delete notifier_;
   close(wakeUp_);
 }
 
 void BackgroundRunner::startJob(Job job) {
-  {
-    const std::lock_guard lock(mutex_);
-    jobs_.push_back(std::move(job));
-    if (idle_ < jobs_.size() && workers_.size() < maxThreads_) {
-      workers_.emplace_back([this] { work(); });
-    }
-  }
-  jobReady_.notify_one();
-}
-
-void BackgroundRunner::work() {
-  std::unique_lock lock(mutex_);
-  while (true) {
-    ++idle_;
-    jobReady_.wait(lock, [this] { return stopping_ || !jobs_.empty(); });
-    --idle_;
-    if (stopping_) {
-      return;
-    }
-    Job job = std::move(jobs_.front());
-    jobs_.pop_front();
-    lock.unlock();
+  workers_.post([this, job = std::move(job)] {
     auto then = job();
-    lock.lock();
-    finished_.push_back(std::move(then));
+    {
+      const std::lock_guard lock(mutex_);
+      finished_.push_back(std::move(then));
+    }
     const std::uint64_t one = 1;
     [[maybe_unused]] const auto written = write(wakeUp_, &one, sizeof one);
-  }
+  });
 }
 
 void BackgroundRunner::handBack() {

@@ -4,16 +4,15 @@
 #include <QPointer>
 #include <QTimer>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
 #include <exception>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "common/WorkerPool.h"
 
 class QSocketNotifier;
 
@@ -59,20 +58,14 @@ class BackgroundRunner : public QObject {
   // A job runs on a worker and returns what is to run on the window's thread afterwards.
   using Job = std::function<std::function<void()>()>;
   void startJob(Job job);
-  void work();
   void handBack();
 
-  const std::size_t maxThreads_;
   std::mutex mutex_;
-  std::condition_variable jobReady_;
-  std::deque<Job> jobs_;
   std::vector<std::function<void()>> finished_;
-  std::vector<std::thread> workers_;
-  std::size_t idle_ = 0;
-  bool stopping_ = false;
   int wakeUp_ = -1;  // an eventfd the workers write to when they leave something in finished_
   QSocketNotifier* notifier_ = nullptr;
   int pending_ = 0;
+  common::WorkerPool workers_;  // last, so that it ends (and joins) first
 };
 
 template <typename Result>

@@ -53,9 +53,9 @@ int runCalendar(const CalendarOptions& options) {
               << ", \"lunar\": {\"year\": " << jsonString(lunar->yearText())
               << ", \"month\": " << jsonString(lunar->monthText()) << ", \"day\": " << jsonString(lunar->dayText())
               << ", \"leap\": " << (lunar->leap ? "true" : "false") << ", \"text\": " << jsonString(lunar->text())
-              << "}, \"pillars\": [" << jsonString(texts[0]) << ", " << jsonString(texts[1]) << ", " << jsonString(texts[2])
-              << ", " << jsonString(texts[3]) << "], \"zodiac\": " << jsonString(lunar->zodiac())
-              << ", \"nayin\": " << jsonString(nayin)
+              << "}, \"pillars\": [" << jsonString(texts[0]) << ", " << jsonString(texts[1]) << ", "
+              << jsonString(texts[2]) << ", " << jsonString(texts[3])
+              << "], \"zodiac\": " << jsonString(lunar->zodiac()) << ", \"nayin\": " << jsonString(nayin)
               << ", \"solarTerm\": " << (termText.empty() ? "null" : jsonString(termText)) << "}\n";
     return kExitOk;
   }

@@ -81,23 +81,11 @@ HttpExchangeResult failedWith(ExchangeFailure failure, int status = 0) {
 }  // namespace
 
 std::string_view failureText(ExchangeFailure failure) {
-  switch (failure) {
-    case ExchangeFailure::None:
-      return "";
-    case ExchangeFailure::BadAddress:
-      return "地址无效";
-    case ExchangeFailure::Refused:
-      return "连接被拒绝";
-    case ExchangeFailure::TimedOut:
-      return "等待超时";
-    case ExchangeFailure::Reset:
-      return "连接中断";
-    case ExchangeFailure::HttpStatus:
-      return "服务返回错误";
-    case ExchangeFailure::Other:
-      break;
-  }
-  return "通信失败";
+  // In ExchangeFailure order.
+  constexpr std::string_view kTexts[] = {"",         "地址无效",     "连接被拒绝", "等待超时",
+                                         "连接中断", "服务返回错误", "通信失败"};
+  static_assert(std::size(kTexts) == static_cast<std::size_t>(ExchangeFailure::Other) + 1);
+  return kTexts[static_cast<std::size_t>(failure)];
 }
 
 HttpExchangeResult httpExchange(const HttpExchangeRequest& request, const ExchangeOptions& options) {

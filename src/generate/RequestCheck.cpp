@@ -35,23 +35,12 @@ RequestCheck refused(RequestProblem problem) { return {std::nullopt, problem}; }
 }  // namespace
 
 std::string_view problemMessage(RequestProblem problem) {
-  switch (problem) {
-    case RequestProblem::EnterSurname:
-      return kEnterSurname;
-    case RequestProblem::SurnameNotChinese:
-      return kSurnameChineseOnly;
-    case RequestProblem::SurnameLength:
-      return kSurnameLength;
-    case RequestProblem::EnterGenerationChar:
-      return kEnterGenerationChar;
-    case RequestProblem::EnterSelfChosen:
-      return kEnterSelfChosen;
-    case RequestProblem::SelfChosenNotChinese:
-      return kSelfChosenChineseOnly;
-    case RequestProblem::EmptyList:
-      break;
-  }
-  return kEmptyList;
+  // In RequestProblem order.
+  constexpr std::string_view kMessages[] = {
+      kEnterSurname,    kSurnameChineseOnly,    kSurnameLength, kEnterGenerationChar,
+      kEnterSelfChosen, kSelfChosenChineseOnly, kEmptyList};
+  static_assert(std::size(kMessages) == static_cast<std::size_t>(RequestProblem::EmptyList) + 1);
+  return kMessages[static_cast<std::size_t>(problem)];
 }
 
 RequestCheck checkRequest(GenerationRequest request, const chars::CharacterLists& lists) {

@@ -3,13 +3,10 @@
 #include <httplib.h>
 
 #include <atomic>
-#include <condition_variable>
 #include <cstddef>
-#include <deque>
 #include <functional>
-#include <mutex>
-#include <thread>
-#include <vector>
+
+#include "common/WorkerPool.h"
 
 namespace quillan::service {
 
@@ -29,18 +26,9 @@ class ConnectionQueue : public httplib::TaskQueue {
   void shutdown() override;  // finishes the queued connections and joins every worker
 
  private:
-  void work();
-
   const std::size_t maxConnections_;
   const std::atomic<bool>& stopping_;
-  std::mutex mutex_;
-  std::condition_variable jobReady_;
-  std::condition_variable slotFree_;
-  std::deque<std::function<void()>> jobs_;
-  std::vector<std::thread> workers_;
-  std::size_t busy_ = 0;
-  std::size_t idle_ = 0;
-  bool shutdown_ = false;
+  common::WorkerPool workers_;
 };
 
 }  // namespace quillan::service

@@ -1,26 +1,46 @@
+// The window's background runner, with an event loop and no window.
+#include "app/BackgroundRunner.h"
+
+#include <gtest/gtest.h>
+
 #include <QCoreApplication>
-#include <QTest>
+#include <QElapsedTimer>
 #include <QThread>
 #include <atomic>
 #include <stdexcept>
 #include <thread>
 
-#include "app/BackgroundRunner.h"
+namespace quillan::app {
+namespace {
 
-using quillan::app::BackgroundOutcome;
-using quillan::app::BackgroundRunner;
+class BackgroundRunnerTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    static int argc = 1;
+    static char name[] = "BackgroundRunnerTest";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication application(argc, argv);
+  }
 
-class BackgroundRunnerTest : public QObject {
-  Q_OBJECT
-
- private slots:
-  void resultComesBackOnTheReceiversThread();
-  void timeOutIsSaidOnceAndTheLateResultDropped();
-  void aReceiverThatIsGoneHearsNothing();
-  void aFailureSaysWhatItWas();
+  // Runs the event loop until `done` holds or two seconds have passed.
+  static bool spinUntil(const std::function<bool()>& done) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 2000) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return done();
+  }
+  static void spinFor(int milliseconds) {
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < milliseconds) {
+      QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+  }
 };
 
-void BackgroundRunnerTest::resultComesBackOnTheReceiversThread() {
+TEST_F(BackgroundRunnerTest, TheResultComesBackOnTheReceiversThread) {
   BackgroundRunner runner;
   QObject receiver;
   std::thread::id workedOn;
@@ -36,16 +56,16 @@ void BackgroundRunnerTest::resultComesBackOnTheReceiversThread() {
         heard = outcome;
         heardOn = QThread::currentThread();
       });
-  QCOMPARE(runner.pending(), 1);
-  QTRY_VERIFY(heard.has_value());
-  QCOMPARE(heard->ending, BackgroundOutcome<int>::Ending::Done);
-  QCOMPARE(*heard->result, 42);
-  QVERIFY(workedOn != std::this_thread::get_id());
-  QCOMPARE(heardOn, QThread::currentThread());
-  QCOMPARE(runner.pending(), 0);
+  EXPECT_EQ(runner.pending(), 1);
+  ASSERT_TRUE(spinUntil([&] { return heard.has_value(); }));
+  EXPECT_EQ(heard->ending, BackgroundOutcome<int>::Ending::Done);
+  EXPECT_EQ(heard->result, 42);
+  EXPECT_NE(workedOn, std::this_thread::get_id());
+  EXPECT_EQ(heardOn, QThread::currentThread());
+  EXPECT_EQ(runner.pending(), 0);
 }
 
-void BackgroundRunnerTest::timeOutIsSaidOnceAndTheLateResultDropped() {
+TEST_F(BackgroundRunnerTest, ATimeOutIsSaidOnceAndTheLateResultDropped) {
   BackgroundRunner runner;
   QObject receiver;
   std::atomic<bool> release{false};
@@ -66,17 +86,17 @@ void BackgroundRunnerTest::timeOutIsSaidOnceAndTheLateResultDropped() {
         ending = outcome.ending;
       },
       std::chrono::milliseconds(50));
-  QTRY_COMPARE(calls, 1);
-  QCOMPARE(ending, BackgroundOutcome<int>::Ending::TimedOut);
-  QCOMPARE(runner.pending(), 0);
+  ASSERT_TRUE(spinUntil([&] { return calls == 1; }));
+  EXPECT_EQ(ending, BackgroundOutcome<int>::Ending::TimedOut);
+  EXPECT_EQ(runner.pending(), 0);
   // The work goes on to its end; what it hands back then is nobody's any more.
   release = true;
-  QTRY_VERIFY(finished.load());
-  QTest::qWait(50);
-  QCOMPARE(calls, 1);
+  ASSERT_TRUE(spinUntil([&] { return finished.load(); }));
+  spinFor(50);
+  EXPECT_EQ(calls, 1);
 }
 
-void BackgroundRunnerTest::aReceiverThatIsGoneHearsNothing() {
+TEST_F(BackgroundRunnerTest, AReceiverThatIsGoneHearsNothing) {
   BackgroundRunner runner;
   int calls = 0;
   std::atomic<bool> finished{false};
@@ -91,24 +111,40 @@ void BackgroundRunnerTest::aReceiverThatIsGoneHearsNothing() {
         },
         [&calls](BackgroundOutcome<int>) { ++calls; }, std::chrono::milliseconds(10000));
   }
-  QTRY_VERIFY(finished.load());
-  QTest::qWait(50);
-  QCOMPARE(calls, 0);
-  QCOMPARE(runner.pending(), 0);
+  ASSERT_TRUE(spinUntil([&] { return finished.load(); }));
+  spinFor(50);
+  EXPECT_EQ(calls, 0);
+  EXPECT_EQ(runner.pending(), 0);
 }
 
-void BackgroundRunnerTest::aFailureSaysWhatItWas() {
+TEST_F(BackgroundRunnerTest, AFailureSaysWhatItWas) {
   BackgroundRunner runner;
   QObject receiver;
   std::optional<BackgroundOutcome<int>> heard;
   runner.run<int>(
       &receiver, []() -> int { throw std::runtime_error("the disk is full"); },
       [&heard](BackgroundOutcome<int> outcome) { heard = outcome; });
-  QTRY_VERIFY(heard.has_value());
-  QCOMPARE(heard->ending, BackgroundOutcome<int>::Ending::Failed);
-  QVERIFY(!heard->result);
-  QCOMPARE(heard->failure, std::string("the disk is full"));
+  ASSERT_TRUE(spinUntil([&] { return heard.has_value(); }));
+  EXPECT_EQ(heard->ending, BackgroundOutcome<int>::Ending::Failed);
+  EXPECT_FALSE(heard->result);
+  EXPECT_EQ(heard->failure, "the disk is full");
 }
 
-QTEST_GUILESS_MAIN(BackgroundRunnerTest)
-#include "BackgroundRunnerTest.moc"
+TEST_F(BackgroundRunnerTest, ManyJobsAtOnceEachComeBack) {
+  BackgroundRunner runner(nullptr, 3);
+  QObject receiver;
+  std::vector<int> heard;
+  for (int i = 0; i < 40; ++i) {
+    runner.run<int>(
+        &receiver, [i] { return i * i; },
+        [&heard](BackgroundOutcome<int> outcome) { heard.push_back(*outcome.result); });
+  }
+  ASSERT_TRUE(spinUntil([&] { return heard.size() == 40; }));
+  std::sort(heard.begin(), heard.end());
+  for (int i = 0; i < 40; ++i) {
+    EXPECT_EQ(heard[static_cast<std::size_t>(i)], i * i);
+  }
+}
+
+}  // namespace
+}  // namespace quillan::app

@@ -10,12 +10,9 @@ namespace quillan::evaluate {
 namespace {
 
 TEST(BirthDateTexts, TextsForAKnownBirth) {
-  const auto texts = birthDateTexts({2013, 5, 20}, 10);
-  EXPECT_EQ(texts.gregorian, "2013年5月20日");
-  EXPECT_EQ(texts.lunar, "癸巳年 四月 十一");
-  EXPECT_EQ(texts.pillars, "癸巳 丁巳 丙戌 癸巳");
-  EXPECT_EQ(texts.zodiacNayin, "本命属蛇   长流水命");
-  EXPECT_EQ(texts.nayin, "长流水");
+  EXPECT_EQ(
+      birthDateTexts({2013, 5, 20}, 10),
+      (BirthDateTexts{"2013年5月20日", "癸巳年 四月 十一", "癸巳 丁巳 丙戌 癸巳", "本命属蛇   长流水命", "长流水"}));
 }
 
 TEST(BirthDateTexts, JiaziYearAfterLichun) {
@@ -31,12 +28,7 @@ TEST(BirthDateTexts, JiaziYearAfterLichun) {
 }
 
 TEST(BirthDateTexts, YearsOutsideTheCalendarGiveEmptyPillars) {
-  const auto texts = birthDateTexts({1900, 6, 1}, 12);
-  EXPECT_EQ(texts.gregorian, "1900年6月1日");
-  EXPECT_EQ(texts.lunar, "");
-  EXPECT_EQ(texts.pillars, "   ");
-  EXPECT_EQ(texts.zodiacNayin, "");
-  EXPECT_EQ(texts.nayin, "");
+  EXPECT_EQ(birthDateTexts({1900, 6, 1}, 12), (BirthDateTexts{"1900年6月1日", "", "   ", "", ""}));
 }
 
 // The lunar date, pillars and zodiac agree with the calendar fixture made from an independent library, at whole hours.

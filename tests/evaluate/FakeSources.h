@@ -9,14 +9,12 @@ namespace quillan::evaluate::testing {
 
 // Characters from a small table; everything else is not found.
 inline chars::MemoryCharacterLookup tableLookup() {
-  return chars::MemoryCharacterLookup({
-      {"李", "李", "lǐ", "7", "火"},
-      {"明", "明", "míng", "8", "火"},
-      {"华", "華", "huá", "14", "水"},
-      {"欧", "歐", "ōu", "15", "土"},
-      {"阳", "陽", "yáng", "17", "火"},
-      {"空", "空", "kōng", "", "木"},
-  });
+  chars::MemoryCharacterLookup lookup;
+  for (const char* entry : {"李,李,lǐ,7,火", "明,明,míng,8,火", "华,華,huá,14,水", "欧,歐,ōu,15,土", "阳,陽,yáng,17,火",
+                            "空,空,kōng,,木"}) {
+    lookup.add(chars::parseEntry(entry));
+  }
+  return lookup;
 }
 
 // Texts that name their number or combination, with the markup the service texts carry.

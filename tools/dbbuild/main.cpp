@@ -136,11 +136,11 @@ TableFile readCharacterTable(const std::filesystem::path& file) {
   table.header.assign(quillan::chartable::kColumns.begin(), quillan::chartable::kColumns.end());
   std::size_t lineNumber = 1;
   for (const auto& row : characters->rows()) {
-    table.rows.emplace_back(++lineNumber, std::vector<std::string>{
-                                              std::to_string(row.id), row.simplified, row.traditional, row.pinyin,
-                                              std::to_string(row.kangxiStrokes), std::to_string(row.simplifiedStrokes),
-                                              std::to_string(row.radical), row.element,
-                                              quillan::common::joinText(row.readings, " ")});
+    table.rows.emplace_back(
+        ++lineNumber, std::vector<std::string>{std::to_string(row.id), row.simplified, row.traditional, row.pinyin,
+                                               std::to_string(row.kangxiStrokes), std::to_string(row.simplifiedStrokes),
+                                               std::to_string(row.radical), row.element,
+                                               quillan::common::joinText(row.readings, " ")});
   }
   return table;
 }
