@@ -10,7 +10,8 @@
 
 namespace quillan::app {
 
-FeaturePage::FeaturePage(const QString& title, const QString& blurb, const QStringList& captions, QWidget* parent)
+FeaturePage::FeaturePage(const QString& title, const QString& blurb, const std::vector<Feature>& features,
+                         QWidget* parent)
     : QWidget(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(14, 14, 14, 14);
@@ -26,13 +27,19 @@ FeaturePage::FeaturePage(const QString& title, const QString& blurb, const QStri
   auto* grid = new QGridLayout;
   grid->setSpacing(14);
   constexpr int kColumns = 4;
-  for (int i = 0; i < captions.size(); ++i) {
-    auto* button = new QPushButton(captions[i], box);
-    button->setObjectName(QStringLiteral("按钮_") + captions[i]);
+  for (std::size_t i = 0; i < features.size(); ++i) {
+    const Feature& feature = features[i];
+    auto* button = new QPushButton(feature.caption, box);
+    button->setObjectName(QStringLiteral("按钮_") + feature.caption);
     button->setProperty("role", QStringLiteral("feature"));
     button->setMinimumHeight(72);
-    markNotYetAvailable(button);
-    grid->addWidget(button, i / kColumns, i % kColumns);
+    if (feature.open) {
+      connect(button, &QPushButton::clicked, this, feature.open);
+    } else {
+      markNotYetAvailable(button);
+    }
+    const int at = static_cast<int>(i);
+    grid->addWidget(button, at / kColumns, at % kColumns);
   }
   boxLayout->addLayout(grid);
   layout->addWidget(box);

@@ -15,10 +15,13 @@
 #include "app/BackgroundRunner.h"
 #include "app/EvaluationCommands.h"
 #include "app/ExportCommand.h"
+#include "app/FatePage.h"
 #include "app/FeaturePage.h"
+#include "app/FolkPage.h"
 #include "app/GenerationController.h"
 #include "app/GenerationPage.h"
 #include "app/MenuCatalog.h"
+#include "app/MorePage.h"
 #include "app/NotYetAvailable.h"
 #include "app/PageWindow.h"
 #include "app/Pictures.h"
@@ -62,16 +65,10 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
   scoringPage_ = new ScoringPage(&options_.hooks, pages_);
   pages_->addWidget(generationPage_);
   pages_->addWidget(scoringPage_);
-  pages_->addWidget(new FeaturePage(
-      tr("命运测算"), tr("以出生年月日时推算八字命理、称骨论命与姓氏渊源，仅供民俗文化参考。"),
-      {tr("生辰八字"), tr("八字测算"), tr("日干论命"), tr("称骨论命"), tr("姓命配对"), tr("上辈为人"), tr("姓氏起源")},
-      pages_));
-  pages_->addWidget(new FeaturePage(tr("民俗预测"), tr("耳鸣、眼跳、面热等民间说法汇编，仅供民俗文化参考。"),
-                                    {tr("耳鸣预测"), tr("面热预测"), tr("心惊预测"), tr("眼跳预测"), tr("号码吉凶"),
-                                     tr("生男生女"), tr("指纹预测"), tr("三世财运")},
-                                    pages_));
-  pages_->addWidget(new FeaturePage(tr("更多功能"), tr("星座运势、在线排盘、灵签与配对等更多小工具。"),
-                                    {tr("星座运势"), tr("在线排盘"), tr("观音灵签"), tr("情侣配对")}, pages_));
+  const FeatureContext features{&options_.hooks, background_.get(), [this] { return now(); }, this};
+  pages_->addWidget(makeFatePage(features, pages_));
+  pages_->addWidget(makeFolkPage(features, pages_));
+  pages_->addWidget(makeMorePage(features, pages_));
   setCentralWidget(pages_);
 
   buildMenus();
