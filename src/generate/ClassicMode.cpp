@@ -75,16 +75,18 @@ GenerationOutcome runClassicMode(const CheckedRequest& run, const GenerationCont
     std::vector<int> strokes;
     std::string name = request.surname;
     std::string elements = context.surnameRecord.element;
+    std::string pinyin = context.surnamePinyin;
     for (const auto& position : given) {
       strokes.push_back(position.record.strokeCount());
       name += position.shown;
       elements += position.record.element;
+      pinyin += ' ' + position.record.pinyin;
     }
     if (!scoring.scoreGivenName(strokes)) {
       continue;  // cannot happen: one or two given-name characters
     }
     if (sinks.row) {
-      sinks.row(rowMaker.make(i, std::move(name), std::move(elements), scoring));
+      sinks.row(rowMaker.make(i, std::move(name), std::move(elements), std::move(pinyin), scoring));
     }
     outcome.rowsWritten = i;
   }

@@ -18,6 +18,7 @@ ContextLookup lookupSurname(const CheckedRequest& run, chars::CharacterLookup& l
       return {std::nullopt, fetchFailure(fetched)};
     }
     strokes.push_back(fetched.record.strokeCount());
+    context.surnamePinyin += (context.surnamePinyin.empty() ? "" : " ") + fetched.record.pinyin;
     context.surnameRecord =
         strokes.size() == 1 ? std::move(fetched.record) : chars::mergeSurname(context.surnameRecord, fetched.record);
   }

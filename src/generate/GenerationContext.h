@@ -15,6 +15,8 @@ struct GenerationContext {
   int surnameByteLength = 0;  // GBK bytes: 2 for a one-character surname, 4 for two
   // The surname's record; for two characters merged (texts joined, strokes of the second).
   chars::CharRecord surnameRecord;
+  // The surname's readings, one syllable per character, blank-separated.
+  std::string surnamePinyin;
   // Filled when the run places a generation character.
   chars::CharRecord generationCharRecord;
   // 天格 computed from the surname; each mode scores its names from a copy.

@@ -57,9 +57,10 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
       scoring.rateGrids();
       ++outcome.rowsWritten;
       if (sinks.row) {
-        sinks.row(rowMaker.make(outcome.rowsWritten,
-                                request.surname + first.record.simplified + second.record.simplified,
-                                context.surnameRecord.element + first.record.element + second.record.element, scoring));
+        sinks.row(
+            rowMaker.make(outcome.rowsWritten, request.surname + first.record.simplified + second.record.simplified,
+                          context.surnameRecord.element + first.record.element + second.record.element,
+                          context.surnamePinyin + ' ' + first.record.pinyin + ' ' + second.record.pinyin, scoring));
       }
     }
     progress(i + 1);

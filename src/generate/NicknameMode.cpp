@@ -40,7 +40,8 @@ GenerationOutcome runNicknameMode(const CheckedRequest& run, const GenerationCon
     }
     if (sinks.row) {
       sinks.row(rowMaker.make(k, request.surname + first.simplified + second.simplified,
-                              context.surnameRecord.element + first.element + second.element, scoring));
+                              context.surnameRecord.element + first.element + second.element,
+                              context.surnamePinyin + ' ' + first.pinyin + ' ' + second.pinyin, scoring));
     }
     outcome.rowsWritten = k;
   }

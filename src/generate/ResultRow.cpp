@@ -43,9 +43,10 @@ std::string joinWords(std::span<const Grid> grids, Word word) {
 
 }  // namespace
 
-ResultRow ResultRowMaker::make(int number, std::string name, std::string elements,
+ResultRow ResultRowMaker::make(int number, std::string name, std::string elements, std::string pinyin,
                                const scoring::ScoringState& scoring) {
   ResultRow row;
+  row.details.pinyin = std::move(pinyin);
   row.cells[0] = std::to_string(number);
   row.cells[1] = std::move(name);
   row.cells[2] = std::move(elements);

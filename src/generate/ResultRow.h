@@ -20,9 +20,17 @@ inline constexpr std::array<std::string_view, kResultColumnCount> kResultColumnT
 
 enum class ResultColumn : std::size_t { Number, Name, Elements, Grids, Luck, Talents, Score };
 
+// What a row knows beyond its seven cells, for sorting, searching and tooltips; never exported.
+struct RowDetails {
+  std::string pinyin;  // the full name's readings, one syllable per character, blank-separated: "lǐ míng huá"
+
+  bool operator==(const RowDetails&) const = default;
+};
+
 // One row of the result list: the texts of its seven cells.
 struct ResultRow {
   std::array<std::string, kResultColumnCount> cells;
+  RowDetails details;
 
   const std::string& operator[](ResultColumn column) const { return cells[static_cast<std::size_t>(column)]; }
   bool operator==(const ResultRow&) const = default;
@@ -32,9 +40,10 @@ struct ResultRow {
 // of rows meets only a few dozen scores.
 class ResultRowMaker {
  public:
-  // A row for the name scored last: number (1-based), the full name and its elements as shown
-  // (surname texts first), then grids, luck words, three talents and score from the scoring state.
-  ResultRow make(int number, std::string name, std::string elements, const scoring::ScoringState& scoring);
+  // A row for the name scored last: number (1-based), the full name, its elements as shown and its
+  // readings (surname first), then grids, luck words, three talents and score from the scoring state.
+  ResultRow make(int number, std::string name, std::string elements, std::string pinyin,
+                 const scoring::ScoringState& scoring);
 
  private:
   std::string scoreText(const scoring::ScoringState& scoring);

@@ -50,7 +50,8 @@ GenerationOutcome runSelfChosenMode(const CheckedRequest& run, const GenerationC
       ++outcome.rowsWritten;
       if (sinks.row) {
         sinks.row(rowMaker.make(outcome.rowsWritten, request.surname + first.simplified + second.simplified,
-                                context.surnameRecord.element + first.element + second.element, scoring));
+                                context.surnameRecord.element + first.element + second.element,
+                                context.surnamePinyin + ' ' + first.pinyin + ' ' + second.pinyin, scoring));
       }
     }
     progress(kGenerationProgress, candidates.size(), i + 1);

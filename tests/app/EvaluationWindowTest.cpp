@@ -137,7 +137,7 @@ void EvaluationWindowTest::doubleClickedRowOpensItsReport() {
   auto window = makeWindow(recorded);
   // 李明华: strokes 7, 8, 14 — grids 8, 15, 22, 15, 29.
   window->generationPage()->results().appendChunk(
-      {quillan::generate::ResultRow{{"1", "李明华", "", "8,15,22,15,29", "", "", "88.5"}}});
+      {quillan::generate::ResultRow{{"1", "李明华", "", "8,15,22,15,29", "", "", "88.5"}, {}}});
   QString shown;
   whenModalOpens<ReportWindow>([&](ReportWindow& report) { shown = report.browser()->toPlainText(); });
   window->switchToPage(Page::Generation, ScoringTab::Certificate);

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "GenerateFixture.h"
+#include "common/TextSplit.h"
+
+#include <algorithm>
 
 namespace quillan::generate {
 namespace {
@@ -140,6 +143,27 @@ TEST(GenerateCommand, TwoCharacterSurnameMergesItsRecords) {
   EXPECT_EQ(result.rows[0][ResultColumn::Name], "欧阳明明");
   EXPECT_EQ(result.rows[0][ResultColumn::Elements], "土火火火");
   EXPECT_EQ(result.rows[0][ResultColumn::Grids], "32,25,16,23,48");  // s1 15, s2 17, g 8 + 8
+}
+
+TEST(GenerateCommand, RowsKnowTheReadingsOfTheirNames) {
+  // Every mode writes the surname's readings, then each given-name character's.
+  const std::pair<GenerationMode, std::string> modes[] = {
+      {GenerationMode::Classic, "欧阳"}, {GenerationMode::HighScore, "李"}, {GenerationMode::Nickname, "李"}};
+  const auto lists = smallLists();
+  for (const auto& [mode, surname] : modes) {
+    const auto result = run(request(surname, mode), lists);
+    ASSERT_FALSE(result.rows.empty());
+    for (const auto& row : result.rows) {
+      std::string expected = surname == "李" ? "lǐ" : "ōu yáng";
+      for (const auto& character : common::splitCharacters(row[ResultColumn::Name].substr(surname.size()))) {
+        const auto entry = std::find_if(lists.boys.begin(), lists.boys.end(), [&](const std::string& e) {
+          return chars::parseEntry(e).simplified == character;
+        });
+        expected += ' ' + (entry != lists.boys.end() ? chars::parseEntry(*entry).pinyin : std::string("?"));
+      }
+      EXPECT_EQ(row.details.pinyin, expected) << row[ResultColumn::Name];
+    }
+  }
 }
 
 }  // namespace

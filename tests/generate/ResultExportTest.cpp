@@ -32,7 +32,7 @@ class ResultExportTest : public ::testing::Test {
   fs::path dir_;
 };
 
-const ResultRow kRow{{"1", "李明华", "木火水", "8,15,22,15,29", "大吉,大吉,凶,大吉,凶", "金,土,木", "82.5"}};
+const ResultRow kRow{{"1", "李明华", "木火水", "8,15,22,15,29", "大吉,大吉,凶,大吉,凶", "金,土,木", "82.5"}, {}};
 
 TEST_F(ResultExportTest, HeaderAndRowBytesInGbk) {
   const auto target = dir_ / "names.txt";
