@@ -43,6 +43,8 @@ std::string field(std::string_view simplified, std::string_view column) {
       {"radical", std::to_string(row->radical)},
       {"element", row->element},
       {"readings", common::joinText(row->readings, " ")},
+      {"tgh_level", row->tghLevel > 0 ? std::to_string(row->tghLevel) : std::string()},
+      {"element_basis", row->elementBasis},
   };
   for (const auto& [name, value] : fields) {
     if (name == column) {

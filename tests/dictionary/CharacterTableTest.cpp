@@ -19,9 +19,9 @@ bool oneCharacter(const std::string& text) {
 }
 
 TEST(CharacterTable, HasTheFixedColumnsInOrder) {
-  const std::vector<std::string> expected = {"id",      "simplified",     "traditional",
-                                             "pinyin",  "kangxi_strokes", "simplified_strokes",
-                                             "radical", "element",        "readings"};
+  const std::vector<std::string> expected = {
+      "id",      "simplified", "traditional", "pinyin",    "kangxi_strokes", "simplified_strokes",
+      "radical", "element",    "readings",    "tgh_level", "element_basis"};
   EXPECT_EQ(common::splitText(readLines(QUILLAN_SOURCE_DIR "/data/dictionary/characters.tsv").front(), "\t"), expected);
 }
 
@@ -91,13 +91,28 @@ TEST(CheckTable, TraditionalForms) {
 TEST(CheckTable, Pinyin) { expectColumn("pinyin", "明míng 子zǐ 裳cháng 卜bǔ 女nǚ 长cháng 卓zhuó 罗luó"); }
 
 TEST(CheckTable, Elements) {
-  // by the meaning part of the character
+  // characters whose meaning names a thing of an element, whatever rule decides them
   expectColumn("element",
-               "江水 海水 波水 雨水 冰水 林木 森木 芳木 竹木 秀木 炎火 明火 煜火 坤土 山土 磊土 鑫金 铭金 琳金 刚金");
+               "江水 海水 波水 雨水 冰水 林木 森木 芳木 竹木 秀木 炎火 明火 煜火 坤土 山土 磊土 鑫金 铭金 琳金 刚金 "
+               "岩土 钢金 凤火 骏火 贝金 月水 心火");
   // by meaning where the radical says nothing or misleads (overrides)
   expectColumn("element", "川水 春木 光火 燕土");
-  // by the initial where neither speaks
-  expectColumn("element", "博水 天火 高木 安土 思金");
+  // by the sound where neither speaks: the old class of the initial, j q x and the zero initial by
+  // the Cantonese reading (欣 jan1 and 香 hoeng1 the throat, 清 cing1 the teeth, 江 gong1 the molars)
+  expectColumn("element", "博水 天火 高木 安土 德火 欣土 香土");
+}
+
+TEST(CheckTable, ElementBasis) {
+  // which rule decided: an override, the meaning, the radical, the sound
+  expectColumn("element_basis",
+               "川override 春override 江meaning 月meaning 贝meaning 凤meaning 心radical 炎radical 铭radical "
+               "博sound 德sound 欣sound");
+}
+
+TEST(CheckTable, TghLevel) {
+  // the level in the 通用规范汉字表; the name characters of level 3 register too
+  expectColumn("tgh_level", "李1 明1 华1 晖3 淼3 燊3 珺3 婕2");
+  EXPECT_EQ(field("嬅", "tgh_level"), "");  // outside the table
 }
 
 }  // namespace

@@ -18,8 +18,13 @@ TEST(Regeneration, ImporterRewritesTheCommittedTableByteForByte) {
       << "Unihan is not installed: scripts/setup installs it (Debian package unicode-data)";
   const std::string output = ::testing::TempDir() + "characters.regenerated.tsv";
   const std::string command = std::string("'") + QUILLAN_DICTIONARY_TOOL + "' --unihan " + kUnihanDirectory +
-                              " --overrides '" QUILLAN_SOURCE_DIR "/data/dictionary/overrides.tsv' --out '" + output +
-                              "'";
+                              " --overrides '" QUILLAN_SOURCE_DIR
+                              "/data/dictionary/overrides.tsv'"
+                              " --radical-elements '" QUILLAN_SOURCE_DIR
+                              "/data/dictionary/radical-elements.tsv'"
+                              " --meaning-elements '" QUILLAN_SOURCE_DIR
+                              "/data/dictionary/meaning-elements.tsv' --out '" +
+                              output + "'";
   const int status = std::system(command.c_str());
   ASSERT_TRUE(WIFEXITED(status)) << command;
   ASSERT_NE(WEXITSTATUS(status), kExitUnihanVersion) << "the installed Unihan is not version 15.0";

@@ -112,24 +112,43 @@ void kangxiStrokes(DictionaryRow& row, char32_t original, char32_t traditional, 
   row.strokesSource = "own";
 }
 
-void element(DictionaryRow& row, char32_t traditional, const UnihanData& unihan) {
+// The element by the rules after the overrides: the meaning, the radical, the sound.
+void element(DictionaryRow& row, char32_t traditional, const UnihanData& unihan, const UnihanEntry& entry,
+             const ElementTables& tables) {
+  if (const auto meaning = tables.byMeaning.find(row.simplified); meaning != tables.byMeaning.end()) {
+    row.element = meaning->second;
+    row.elementBasis = kBasisMeaning;
+    row.elementSource = "meaning";
+    return;
+  }
   const RadicalStroke rs = radicalStrokeOf(unihan.find(traditional));
   const auto own = unihan.radicalIdeographs.find(rs.radical);
   const bool radicalIsMeaning =
       rs.residual > 0 || (own != unihan.radicalIdeographs.end() && own->second == traditional);
-  if (const std::string byRadical = radicalElement(rs.radical); radicalIsMeaning && !byRadical.empty()) {
-    row.element = byRadical;
+  const auto byRadical = tables.byRadical.find(rs.radical);
+  if (radicalIsMeaning && byRadical != tables.byRadical.end() && !byRadical->second.empty()) {
+    row.element = byRadical->second;
+    row.elementBasis = kBasisRadical;
     row.elementSource = "radical " + std::to_string(rs.radical);
     return;
   }
-  row.element = phoneticElement(row.pinyin);
-  row.elementSource = "initial";
+  row.element = soundElement(row.pinyin, entry.cantonese);
+  row.elementBasis = kBasisSound;
+  row.elementSource = "sound " + tonelessPinyin(row.pinyin) + (entry.cantonese.empty() ? "" : " / " + entry.cantonese);
+}
+
+int tghLevel(const UnihanEntry& entry) {
+  if (entry.tghIndex <= 0) {
+    return 0;
+  }
+  return entry.tghIndex <= 3500 ? 1 : entry.tghIndex <= 6500 ? 2 : 3;
 }
 
 }  // namespace
 
 std::vector<DictionaryRow> buildDictionary(const UnihanData& unihan, const SimplifiedToTraditional& toTraditional,
-                                           const Overrides& overrides, std::vector<std::string>& unusedOverrides) {
+                                           const Overrides& overrides, const ElementTables& elements,
+                                           std::vector<std::string>& unusedOverrides) {
   std::vector<DictionaryRow> rows;
   std::set<char32_t> seen;
   std::set<std::string> used;
@@ -192,11 +211,14 @@ std::vector<DictionaryRow> buildDictionary(const UnihanData& unihan, const Simpl
       }
       row.readings = common::joinText(readings, " ");
 
-      element(row, traditional, unihan);
       if (const std::string* value = overrideOf("element")) {
         row.element = *value;
+        row.elementBasis = kBasisOverride;
         row.elementSource = "override";
+      } else {
+        element(row, traditional, unihan, *entry, elements);
       }
+      row.tghLevel = tghLevel(*entry);
       rows.push_back(std::move(row));
     }
   }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "DictionaryRow.h"
+#include "ElementTables.h"
 #include "Overrides.h"
 #include "SimplifiedToTraditional.h"
 #include "UnihanData.h"
@@ -14,6 +15,7 @@ namespace quillan::dictionary {
 // GBK code order, every value made by the rules at the top of main.cpp. An override naming a
 // character that has no row is reported in `unusedOverrides`.
 std::vector<DictionaryRow> buildDictionary(const UnihanData& unihan, const SimplifiedToTraditional& toTraditional,
-                                           const Overrides& overrides, std::vector<std::string>& unusedOverrides);
+                                           const Overrides& overrides, const ElementTables& elements,
+                                           std::vector<std::string>& unusedOverrides);
 
 }  // namespace quillan::dictionary

@@ -1,25 +1,32 @@
 #include "ElementRule.h"
 
-#include <map>
-
 #include "PinyinRules.h"
 
 namespace quillan::dictionary {
+namespace {
 
-std::string radicalElement(int radical) {
-  static const std::map<int, std::string> kTable = {
-      {85, "水"},  {15, "水"},  {47, "水"},  {173, "水"}, {195, "水"},  //
-      {75, "木"},  {140, "木"}, {118, "木"}, {115, "木"}, {119, "木"},
-      {97, "木"},  {199, "木"}, {200, "木"}, {202, "木"},               //
-      {86, "火"},  {72, "火"},  {155, "火"},                            //
-      {32, "土"},  {46, "土"},  {102, "土"}, {112, "土"}, {170, "土"},  //
-      {167, "金"}, {96, "金"},  {18, "金"},  {62, "金"},  {69, "金"},
-  };
-  const auto it = kTable.find(radical);
-  return it == kTable.end() ? std::string{} : it->second;
+// The first Cantonese reading's initial class, for a modern initial that merges old classes.
+std::string cantoneseClass(std::string_view cantonese, std::string_view fallback) {
+  const auto end = cantonese.find(' ');
+  const std::string_view first = cantonese.substr(0, end);
+  if (first.empty()) {
+    return std::string(fallback);
+  }
+  if (first.starts_with("ng") || first[0] == 'g' || first[0] == 'k') {
+    return "木";
+  }
+  if (first[0] == 'z' || first[0] == 'c' || first[0] == 's') {
+    return "金";
+  }
+  if (first[0] == 'm') {
+    return "水";
+  }
+  return "土";  // h, j, w and a vowel: the throat
 }
 
-std::string phoneticElement(std::string_view tonedPinyin) {
+}  // namespace
+
+std::string soundElement(std::string_view tonedPinyin, std::string_view cantonese) {
   const std::string pinyin = tonelessPinyin(tonedPinyin);
   if (pinyin == "er") {
     return "金";
@@ -42,16 +49,19 @@ std::string phoneticElement(std::string_view tonedPinyin) {
     case 'g':
     case 'k':
       return "木";
+    case 'h':
+      return "土";
     case 'z':
     case 'c':
     case 's':
+    case 'r':
+      return "金";
     case 'j':
     case 'q':
     case 'x':
-    case 'r':
-      return "金";
+      return cantoneseClass(cantonese, "金");
     default:
-      return "土";  // h, and syllables without an initial (a o e y w, and tone-marked vowels)
+      return cantoneseClass(cantonese, "土");  // no initial: a o e y w, and tone-marked vowels
   }
 }
 

@@ -5,18 +5,18 @@
 
 namespace quillan::dictionary {
 
-// The element a Kangxi radical gives the characters it is the meaning part of; empty for radicals
-// that say nothing about an element.
-//   水: 水 氵(85) 冫(15) 巛 川(47) 雨(173) 魚(195)
-//   木: 木(75) 艸 艹(140) 竹(118) 禾(115) 米(119) 瓜(97) 麥(199) 麻(200) 黍(202)
-//   火: 火 灬(86) 日(72) 赤(155)
-//   土: 土(32) 山(46) 田(102) 石(112) 阜 左阝(170)
-//   金: 金 钅(167) 玉 王-side(96) 刀 刂(18) 戈(62) 斤(69)
-std::string radicalElement(int radical);
+// Why a character has its element, in the order the rules are tried (the column element_basis).
+inline constexpr std::string_view kBasisOverride = "override";  // a reasoned override
+inline constexpr std::string_view kBasisMeaning = "meaning";    // the character names a thing of the element
+inline constexpr std::string_view kBasisRadical = "radical";    // its meaning part, the radical
+inline constexpr std::string_view kBasisSound = "sound";        // the class of its initial (五音)
 
-// The element by the initial of a toned or plain pinyin, after the old five-tone classes of initials
-// (五音): lips b p m f -> 水; tongue d t n l -> 火; molars g k -> 木; throat h and no initial -> 土;
-// teeth z c s zh ch sh j q x, r and the syllable er -> 金.
-std::string phoneticElement(std::string_view tonedPinyin);
+// The element by the sound: the old five classes of initials (五音) — lips b p m f 水, tongue
+// d t n l 火, molars g k 木, throat h 土, teeth z c s zh ch sh r 金, and the syllable er (日母) 金.
+// Modern j q x and the zero initial merge old classes, so they are taken from the character's
+// Cantonese reading, which keeps them apart: Cantonese g k gw kw (and ng, the old 疑母) 木,
+// h 土, z c s 金, m 水, any other 土 (the throat). Without a Cantonese reading the modern class
+// stands: j q x 金, the zero initial 土.
+std::string soundElement(std::string_view tonedPinyin, std::string_view cantonese);
 
 }  // namespace quillan::dictionary

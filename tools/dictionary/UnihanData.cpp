@@ -61,6 +61,12 @@ void store(UnihanEntry& entry, std::string_view field, std::string_view value) {
     entry.traditionalVariants = parseCodePoints(value);
   } else if (field == "kKangXi") {
     entry.inKangXi = true;
+  } else if (field == "kCantonese") {
+    entry.cantonese = value;
+  } else if (field == "kTGH") {
+    // "2013:1234": the year of the table, then the character's index in it.
+    const auto colon = value.find(':');
+    entry.tghIndex = colon == std::string_view::npos ? 0 : std::stoi(std::string(value.substr(colon + 1)));
   }
 }
 
@@ -127,7 +133,8 @@ const UnihanEntry* UnihanData::find(char32_t codePoint) const {
 
 std::optional<UnihanData> loadUnihan(const std::string& directory, std::string& error) {
   UnihanData data;
-  for (const char* part : {"Readings", "RadicalStrokeCounts", "IRGSources", "Variants", "DictionaryIndices"}) {
+  for (const char* part :
+       {"Readings", "RadicalStrokeCounts", "IRGSources", "Variants", "DictionaryIndices", "OtherMappings"}) {
     if (!loadFile(directory + "/Unihan_" + part + ".txt.bz2", data, error)) {
       return std::nullopt;
     }

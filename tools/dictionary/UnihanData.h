@@ -19,6 +19,8 @@ struct UnihanEntry {
   std::string totalStrokes;                   // kTotalStrokes: "8 9" (mainland count first, then Taiwan's)
   std::vector<char32_t> traditionalVariants;  // kTraditionalVariant
   bool inKangXi = false;                      // has a kKangXi index
+  std::string cantonese;                      // kCantonese: "gong1", "hoeng1 hoeng2"
+  int tghIndex = 0;                           // kTGH: the index in the 通用规范汉字表 (2013:1234), 0 outside it
 };
 
 // The part of Unihan the importer needs, plus the radical table of CJKRadicals.txt.
@@ -30,7 +32,7 @@ struct UnihanData {
   const UnihanEntry* find(char32_t codePoint) const;
 };
 
-// Reads Unihan_{Readings,RadicalStrokeCounts,IRGSources,Variants,DictionaryIndices}.txt.bz2 and
+// Reads Unihan_{Readings,RadicalStrokeCounts,IRGSources,Variants,DictionaryIndices,OtherMappings}.txt.bz2 and
 // CJKRadicals.txt from `directory`. nullopt, with a message in `error`, when a file is missing or damaged.
 std::optional<UnihanData> loadUnihan(const std::string& directory, std::string& error);
 

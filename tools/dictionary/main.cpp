@@ -1,5 +1,7 @@
-// quillan-dictionary --overrides data/dictionary/overrides.tsv --out data/dictionary/characters.tsv
-//                    [--unihan /usr/share/unicode] [--review FILE]
+// quillan-dictionary --overrides data/dictionary/overrides.tsv
+//                    --radical-elements data/dictionary/radical-elements.tsv
+//                    --meaning-elements data/dictionary/meaning-elements.tsv
+//                    --out data/dictionary/characters.tsv [--unihan /usr/share/unicode] [--review FILE]
 //
 // Writes the character dictionary from Unicode's Unihan database and OpenCC. Unihan must be version
 // 15.0: kRSKangXi, which the Kangxi stroke counts rest on, is gone from later versions.
@@ -20,9 +22,14 @@
 //   鼎 13, 龜 16, 廴 3, 禸 5), any other its kTotalStrokes (Taiwan count where two are given).
 //   The numerals 一 … 十 count 1 … 10, the numerology convention. simplified_strokes is the modern
 //   (mainland) kTotalStrokes of the character itself; radical is that of the traditional form.
-// - Element (字意五行): the radical of the traditional form through the table of ElementRule.h, when
-//   the radical is the character's meaning part (residual above 0, or the radical's own character);
-//   else the initial of the pinyin by the five-tone classes (ElementRule.h).
+// - Element (字意五行), in this order, its rule in element_basis: (a) an override; (b) the meaning, for
+//   a character of meaning-elements.tsv; (c) the radical of the traditional form through
+//   radical-elements.tsv, when the radical is the character's meaning part (residual above 0, or the
+//   radical's own character) and has an element; (d) the sound: the old class of its initial (五音),
+//   the classes that modern j q x and the zero initial merge told apart by the Cantonese reading
+//   (ElementRule.h).
+// - tgh_level: the level in the 通用规范汉字表 by Unihan's kTGH index (1-3500 level 1, 3501-6500
+//   level 2, 6501-8105 level 3), empty outside it.
 // - overrides.tsv: hand-checked decisions, one per row with its reason: the form a character takes as
 //   a surname or in names (范 于 余 朴 党 干 种 郁 …), elements by clear meaning, and corrections.
 //   They replace the rule's value; a traditional override is counted for strokes and radical.
@@ -38,13 +45,16 @@ namespace {
 
 using quillan::dictionary::DictionaryRow;
 
-constexpr const char* kUsage = "usage: quillan-dictionary --overrides FILE --out FILE [--unihan DIR] [--review FILE]\n";
+constexpr const char* kUsage =
+    "usage: quillan-dictionary --overrides FILE --radical-elements FILE --meaning-elements FILE --out FILE\n"
+    "                          [--unihan DIR] [--review FILE]\n";
 constexpr int kExitUnihanVersion = 3;
 
 std::string tsvLine(const DictionaryRow& row) {
   return std::to_string(row.id) + '\t' + row.simplified + '\t' + row.traditional + '\t' + row.pinyin + '\t' +
          std::to_string(row.kangxiStrokes) + '\t' + std::to_string(row.simplifiedStrokes) + '\t' +
-         std::to_string(row.radical) + '\t' + row.element + '\t' + row.readings + '\n';
+         std::to_string(row.radical) + '\t' + row.element + '\t' + row.readings + '\t' +
+         (row.tghLevel > 0 ? std::to_string(row.tghLevel) : std::string()) + '\t' + row.elementBasis + '\n';
 }
 
 std::string reviewLine(const DictionaryRow& row) {
@@ -65,13 +75,15 @@ int main(int argc, char** argv) {
   std::map<std::string, std::string> options{{"--unihan", "/usr/share/unicode"}};
   for (int i = 1; i + 1 < argc; i += 2) {
     const std::string flag = argv[i];
-    if (flag != "--unihan" && flag != "--overrides" && flag != "--out" && flag != "--review") {
+    if (flag != "--unihan" && flag != "--overrides" && flag != "--out" && flag != "--review" &&
+        flag != "--radical-elements" && flag != "--meaning-elements") {
       std::cerr << "quillan-dictionary: unknown option " << flag << '\n' << kUsage;
       return 2;
     }
     options[flag] = argv[i + 1];
   }
-  if (argc % 2 == 0 || !options.contains("--overrides") || !options.contains("--out")) {
+  if (argc % 2 == 0 || !options.contains("--overrides") || !options.contains("--out") ||
+      !options.contains("--radical-elements") || !options.contains("--meaning-elements")) {
     std::cerr << kUsage;
     return 2;
   }
@@ -91,6 +103,12 @@ int main(int argc, char** argv) {
     std::cerr << "quillan-dictionary: " << error << '\n';
     return 1;
   }
+  const auto elements =
+      quillan::dictionary::loadElementTables(options["--radical-elements"], options["--meaning-elements"], error);
+  if (!elements) {
+    std::cerr << "quillan-dictionary: " << error << '\n';
+    return 1;
+  }
   const quillan::dictionary::SimplifiedToTraditional toTraditional;
   if (!toTraditional.ok()) {
     std::cerr << "quillan-dictionary: cannot open OpenCC's s2t conversion\n";
@@ -98,7 +116,7 @@ int main(int argc, char** argv) {
   }
 
   std::vector<std::string> unused;
-  const auto rows = quillan::dictionary::buildDictionary(*unihan, toTraditional, *overrides, unused);
+  const auto rows = quillan::dictionary::buildDictionary(*unihan, toTraditional, *overrides, *elements, unused);
   if (!unused.empty()) {
     for (const auto& character : unused) {
       std::cerr << "quillan-dictionary: override for " << character << ", which has no row\n";
