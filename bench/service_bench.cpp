@@ -9,7 +9,6 @@
 #include <iostream>
 #include <vector>
 
-#include "ServiceBenchSupport.h"
 #include "common/RandomGenerator.h"
 #include "dataservice/Cloak.h"
 #include "dataservice/DataServiceClient.h"
@@ -31,7 +30,7 @@ std::vector<std::string> evaluationQueries() {
 quillan::service::DataServiceServer& server() {
   static quillan::service::DataServiceServer instance = [] {
     quillan::service::ServiceConfig config;
-    config.databasePath = benchDatabase();
+    config.databasePath = QUILLAN_BUILT_DATABASE;
     config.keyText = kKeyText;
     std::cerr << "database: " << config.databasePath << "\n";
     return quillan::service::DataServiceServer(config);

@@ -4,16 +4,13 @@
 #   1. lookups: wrk -t2 -c32 -d10s POSTing cloaked bodies (a fresh permutation per body);
 #   2. ceiling: the same wrk against the clock answer of the same server (a trivial fixed reply);
 #   3. memory: the server's RSS before and after 1,000,000 lookups.
-# Usage (the build target runs it): service_wrk.sh SERVICE BODIES DATABASE FIXTURE_DATABASE
+# Usage (the build target runs it): service_wrk.sh SERVICE BODIES DATABASE
 set -euo pipefail
-service="$1" bodies_tool="$2" database="$3" fixture="$4"
+service="$1" bodies_tool="$2" database="$3"
 command -v wrk >/dev/null || { echo "wrk is missing: apt-get install wrk"; exit 0; }
 work="$(mktemp -d)"
 trap 'kill "${pid:-0}" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-if [ "$(sqlite3 "$database" "SELECT count(*) FROM zzdcx WHERE zi IN ('华','李','明','小')" 2>/dev/null || echo 0)" -lt 4 ]; then
-  database="$fixture"
-fi
 echo "database: $database"
 key="q,w,e,r,t,y,u,i,o,p,a"
 "$service" --listen 127.0.0.1:0 --db "$database" --key "$key" >"$work/service.out" &

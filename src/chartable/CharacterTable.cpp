@@ -1,5 +1,6 @@
 #include "chartable/CharacterTable.h"
 
+#include <algorithm>
 #include <charconv>
 #include <fstream>
 #include <iterator>
@@ -47,6 +48,19 @@ std::optional<CharacterRow> parseRow(std::string_view line, std::string& fault) 
   row.pinyin = fields[3];
   row.element = fields[7];
   row.readings = splitReadings(fields[8]);
+  if (!fields[9].empty()) {
+    const auto level = parseNumber(fields[9]);
+    if (!level || *level < 1 || *level > 3) {
+      fault = "tgh_level is 1, 2, 3 or empty, not \"" + fields[9] + "\"";
+      return std::nullopt;
+    }
+    row.tghLevel = *level;
+  }
+  row.elementBasis = fields[10];
+  if (std::find(kElementBases.begin(), kElementBases.end(), row.elementBasis) == kElementBases.end()) {
+    fault = "element_basis is override, meaning, radical or sound, not \"" + fields[10] + "\"";
+    return std::nullopt;
+  }
   return row;
 }
 

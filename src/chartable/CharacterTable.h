@@ -23,14 +23,19 @@ struct CharacterRow {
   int radical = 0;  // Kangxi radical number, 1-214
   std::string element;
   std::vector<std::string> readings;  // every reading, the usual one first
+  int tghLevel = 0;                   // level 1, 2 or 3 of the 通用规范汉字表; 0 outside it
+  std::string elementBasis;           // override, meaning, radical or sound
 
   bool operator==(const CharacterRow&) const = default;
 };
 
 // The header line's columns, in their fixed order.
-inline constexpr std::array<std::string_view, 9> kColumns = {"id",      "simplified",     "traditional",
-                                                             "pinyin",  "kangxi_strokes", "simplified_strokes",
-                                                             "radical", "element",        "readings"};
+inline constexpr std::array<std::string_view, 11> kColumns = {
+    "id",      "simplified", "traditional", "pinyin",    "kangxi_strokes", "simplified_strokes",
+    "radical", "element",    "readings",    "tgh_level", "element_basis"};
+
+// The element bases, in the order the rules are tried.
+inline constexpr std::array<std::string_view, 4> kElementBases = {"override", "meaning", "radical", "sound"};
 
 // The rows by character. Where a character has several rows, the one with the highest id wins, as
 // in the data service's lookup.

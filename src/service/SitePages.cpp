@@ -9,12 +9,13 @@ namespace quillan::service {
 std::shared_ptr<const chartable::CharacterTable> dictionaryFromDatabase(const std::filesystem::path& databasePath) {
   sqlite::Database db(databasePath, sqlite::Database::Mode::ReadOnly);
   auto statement = db.prepare(
-      "SELECT ID, zi, traditional, pinyin, strokes, simplified_strokes, radical, element, readings FROM zzdcx");
+      "SELECT ID, zi, traditional, pinyin, strokes, simplified_strokes, radical, element, readings, tgh_level, "
+      "element_basis FROM zzdcx");
   std::vector<chartable::CharacterRow> rows;
   while (statement.step()) {
     rows.push_back({statement.integer(0), statement.text(1), statement.text(2), statement.text(3), statement.integer(4),
                     statement.integer(5), statement.integer(6), statement.text(7),
-                    chartable::splitReadings(statement.text(8))});
+                    chartable::splitReadings(statement.text(8)), statement.integer(9), statement.text(10)});
   }
   return std::make_shared<const chartable::CharacterTable>(std::move(rows));
 }

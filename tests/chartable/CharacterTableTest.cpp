@@ -7,11 +7,12 @@ namespace {
 
 // A few rows in the dictionary's own format.
 constexpr std::string_view kTsv =
-    "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\n"
-    "45217\t啊\t啊\tā\t11\t10\t30\t土\tā a á ǎ à\n"
-    "46000\t王\t王\twáng\t4\t4\t96\t土\twáng wàng\n"
-    "54520\t曾\t曾\tcéng\t99\t12\t73\t金\tcéng zēng\n"
-    "60000\t王\t王\twáng\t5\t4\t96\t土\twáng\n";
+    "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\ttgh_"
+    "level\telement_basis\n"
+    "45217\t啊\t啊\tā\t11\t10\t30\t土\tā a á ǎ à\t1\tradical\n"
+    "46000\t王\t王\twáng\t4\t4\t96\t土\twáng wàng\t1\tradical\n"
+    "54520\t曾\t曾\tcéng\t99\t12\t73\t金\tcéng zēng\t1\tradical\n"
+    "60000\t王\t王\twáng\t5\t4\t96\t土\twáng\t1\tradical\n";
 
 TEST(CharacterTable, ParsesRowsAndKeepsTheHighestIdOfACharacter) {
   std::string error;
@@ -24,14 +25,18 @@ TEST(CharacterTable, ParsesRowsAndKeepsTheHighestIdOfACharacter) {
   EXPECT_EQ(zeng->readings, (std::vector<std::string>{"céng", "zēng"}));
   EXPECT_EQ(dictionary.find("王")->kangxiStrokes, 5);  // id 60000 over 46000, as the service's lookup
   EXPECT_EQ(dictionary.find("李"), nullptr);
+  EXPECT_EQ(zeng->tghLevel, 1);
+  EXPECT_EQ(zeng->elementBasis, "radical");
 }
 
 TEST(CharacterTable, RefusesAnythingButItsOwnFormatWithTheLine) {
   const std::pair<std::string, std::string> cases[] = {
-      {"id\tsimplified\n1\t啊\n", "line 1: "},                                // another header
-      {std::string(kTsv) + "x\t啊\t啊\tā\t1\t1\t1\t土\tā\n", "line 6: id "},  // bad id
-      {std::string(kTsv) + "1\t啊\n", "line 6: 2 fields"},                    // short row
-      {std::string(kTsv) + "\n\n", "line 6: 1 fields"},                       // a blank line
+      {"id\tsimplified\n1\t啊\n", "line 1: "},                                                // another header
+      {std::string(kTsv) + "x\t啊\t啊\tā\t1\t1\t1\t土\tā\t1\tsound\n", "line 6: id "},        // bad id
+      {std::string(kTsv) + "1\t啊\t啊\tā\t1\t1\t1\t土\tā\t4\tsound\n", "line 6: tgh_level"},  // no such level
+      {std::string(kTsv) + "1\t啊\t啊\tā\t1\t1\t1\t土\tā\t\tguess\n", "line 6: element_basis"},
+      {std::string(kTsv) + "1\t啊\n", "line 6: 2 fields"},  // short row
+      {std::string(kTsv) + "\n\n", "line 6: 1 fields"},     // a blank line
       {"", "the table is empty"},
   };
   for (const auto& [text, fault] : cases) {

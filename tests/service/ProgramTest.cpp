@@ -102,8 +102,9 @@ TEST(DatabaseBuilder, RefusesAnAbsentOrMissingInput) {
   // An input that is not there, and one that is not given: no database with an empty table.
   const std::vector<std::vector<std::string>> calls = {
       {"--characters", (dir.path() / "absent.tsv").string(), "--z81", fixture + "/z81.tsv", "--zsancai",
-       fixture + "/zsancai.tsv"},
-      {"--characters", fixture + "/characters.tsv", "--z81", fixture + "/z81.tsv"},
+       fixture + "/zsancai.tsv", "--surnames", fixture + "/surnames.tsv", "--meanings", fixture + "/meanings.tsv"},
+      {"--characters", fixture + "/characters.tsv", "--z81", fixture + "/z81.tsv", "--surnames",
+       fixture + "/surnames.tsv", "--meanings", fixture + "/meanings.tsv"},
   };
   for (const auto& inputs : calls) {
     std::vector<std::string> arguments{QUILLAN_DBBUILD_PROGRAM, "--out", out.string()};
@@ -119,28 +120,32 @@ TEST(DatabaseBuilder, RefusesAnAbsentOrMissingInput) {
 TEST(DatabaseBuilder, FailsOnMalformedInputWithFileAndLine) {
   TempDir dir("dbbuild-bad");
   const std::string header =
-      "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\n";
+      "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\ttgh_"
+      "level\telement_basis\n";
   struct Case {
     const char* name;
     std::string row;
   };
   for (const auto& c :
-       {Case{"short row", "1\t华\t華\thuá\t14\n"}, Case{"strokes not a number", "1\t华\t華\thuá\tx\t6\t24\t水\thuá\n"},
-        Case{"outside GBK", "1\t华\t華\thuá\t14\t6\t24\t水\t😀\n"},
-        Case{"repeated ID", "1\t华\t華\thuá\t14\t6\t24\t水\thuá\n1\t李\t李\tlǐ\t7\t7\t75\t火\tlǐ\n"}}) {
+       {Case{"short row", "1\t华\t華\thuá\t14\n"},
+        Case{"strokes not a number", "1\t华\t華\thuá\tx\t6\t24\t水\thuá\t1\tradical\n"},
+        Case{"outside GBK", "1\t华\t華\thuá\t14\t6\t24\t水\t😀\t1\tradical\n"},
+        Case{"repeated ID",
+             "1\t华\t華\thuá\t14\t6\t24\t水\thuá\t1\tradical\n1\t李\t李\tlǐ\t7\t7\t75\t火\tlǐ\t1\tradical\n"}}) {
     const auto tsv = dir.path() / "characters.tsv";
     std::ofstream(tsv) << header << c.row;
     const auto out = dir.path() / "bad.sqlite";
     const std::string fixture = QUILLAN_FIXTURE_DIR;
     const auto result = runProgram({QUILLAN_DBBUILD_PROGRAM, "--out", out.string(), "--characters", tsv.string(),
-                                    "--z81", fixture + "/z81.tsv", "--zsancai", fixture + "/zsancai.tsv"});
+                                    "--z81", fixture + "/z81.tsv", "--zsancai", fixture + "/zsancai.tsv", "--surnames",
+                                    fixture + "/surnames.tsv", "--meanings", fixture + "/meanings.tsv"});
     EXPECT_NE(result.exitCode, 0) << c.name;
     EXPECT_NE(result.err.find("characters.tsv:"), std::string::npos) << c.name << ": " << result.err;
     EXPECT_FALSE(std::filesystem::exists(out)) << c.name;
   }
 }
 
-class CharCommandTest : public ::testing::Test {
+class CliOnFixtureServiceTest : public ::testing::Test {
  protected:
   void SetUp() override {
     ServiceConfig config;
@@ -152,13 +157,17 @@ class CharCommandTest : public ::testing::Test {
   testing::Finished charCommand(const std::string& character, const std::string& key = kKeyText) {
     return runProgram({QUILLAN_CLI_PROGRAM, "--service", server_->baseAddress(), "--key", key, "char", character});
   }
+  testing::Finished scoreJson(const std::string& surname, const std::string& given) {
+    return runProgram({QUILLAN_CLI_PROGRAM, "--service", server_->baseAddress(), "--key", kKeyText, "score", surname,
+                       given, "--json"});
+  }
   std::unique_ptr<DataServiceServer> server_;
 };
 
-TEST_F(CharCommandTest, PrintsTheRecordOrSaysWhyNot) {
+TEST_F(CliOnFixtureServiceTest, CharPrintsTheRecordOrSaysWhyNot) {
   const auto found = charCommand("华");
   EXPECT_EQ(found.exitCode, 0) << found.err;
-  EXPECT_EQ(found.out, "华,華,huá,14,水\n");
+  EXPECT_EQ(found.out, "华,華,huá,14,水\n字义：繁盛而有光彩\n");
 
   const auto missing = charCommand("龙");
   EXPECT_EQ(missing.exitCode, 4);
@@ -169,6 +178,18 @@ TEST_F(CharCommandTest, PrintsTheRecordOrSaysWhyNot) {
     EXPECT_EQ(charCommand(bad).exitCode, 2) << bad;
   }
   EXPECT_EQ(charCommand("华", "q,w,e").exitCode, 2);
+}
+
+// 华 is read huà as a surname and huá in the given name; the meaning travels with the character.
+TEST_F(CliOnFixtureServiceTest, ScoreJsonReadsTheSurnamePositionAsASurname) {
+  const auto result = scoreJson("华", "华");
+  ASSERT_EQ(result.exitCode, 0) << result.err;
+  const auto surname = result.out.find(R"("simplified":"华","traditional":"華","pinyin":"huà")");
+  const auto given = result.out.find(R"("simplified":"华","traditional":"華","pinyin":"huá")");
+  EXPECT_NE(surname, std::string::npos) << result.out;
+  EXPECT_NE(given, std::string::npos) << result.out;
+  EXPECT_LT(surname, given) << result.out;
+  EXPECT_NE(result.out.find(R"("meaning":"繁盛而有光彩")"), std::string::npos) << result.out;
 }
 
 TEST(CharCommand, UnreachableServiceExitsThree) {

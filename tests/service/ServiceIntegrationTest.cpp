@@ -91,9 +91,14 @@ TEST_F(ServiceTest, AnswersTheThreeQueriesAndTheClock) {
 
   const auto character = c.runQuery(dataservice::characterLookupQuery("李"));
   EXPECT_EQ(dataservice::dataRowCount(character), 1);
-  EXPECT_EQ(character.cols(), 9);
+  EXPECT_EQ(character.cols(), 14);  // nine columns callers rely on, then the extra ones
   EXPECT_EQ(dataservice::cellText(character, 2, 0), "zi");
   EXPECT_EQ(dataservice::cellText(character, 8, 1), "lǐ");
+  EXPECT_EQ(dataservice::cellText(character, 10, 1), "radical");  // element basis
+  EXPECT_EQ(dataservice::cellText(character, 12, 1), "lǐ");       // surname reading
+  const auto hua = c.runQuery(dataservice::characterLookupQuery("华"));
+  EXPECT_EQ(dataservice::cellText(hua, 12, 1), "huà");
+  EXPECT_EQ(dataservice::cellText(hua, 14, 1), "繁盛而有光彩");
 
   const auto one = c.runQuery(dataservice::numberTextsQuery("1"));
   EXPECT_EQ(dataservice::cellText(one, 2, 1), "一的题");  // the exact number, not 11 or 21

@@ -7,6 +7,7 @@
 #include <iostream>
 #include <map>
 #include <memory>
+#include <set>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -41,7 +42,13 @@ const std::vector<Table> kTables{
       {"simplified_strokes", "simplified_strokes", true},
       {"radical", "radical", false},
       {"readings", "readings", false},
-      {"element", "element", false}},
+      {"element", "element", false},
+      // Added after the columns callers have always read by position.
+      {"element_basis", "element_basis", false},
+      {"tgh_level", "tgh_level", true},
+      {"surname_reading", "surname_reading", false},
+      {"compound_surnames", "compound_surnames", false},
+      {"meaning", "meaning", false}},
      "zi"},
     {"z81",
      {{"num", "num", true},
@@ -125,8 +132,61 @@ TableFile readTextTable(const std::filesystem::path& file) {
   return table;
 }
 
-// The character dictionary, through its own reader.
-TableFile readCharacterTable(const std::filesystem::path& file) {
+// What the dictionary's rows are joined with: the surname readings and the meanings, by character.
+struct CharacterExtras {
+  std::map<std::string, std::string> surnameReading;    // a one-character surname's reading
+  std::map<std::string, std::string> compoundSurnames;  // "司马:sī mǎ|司徒:sī tú" by first character
+  std::map<std::string, std::string> meaning;
+};
+
+// The field of a text table's row by its column name.
+const std::string& fieldOf(const TableFile& table, const std::vector<std::string>& row, const std::string& name,
+                           const std::filesystem::path& file) {
+  const auto it = std::find(table.header.begin(), table.header.end(), name);
+  if (it == table.header.end()) {
+    failAt(file, 1, "the header has no column \"" + name + "\"");
+  }
+  return row[static_cast<std::size_t>(it - table.header.begin())];
+}
+
+CharacterExtras readExtras(const std::filesystem::path& surnamesFile, const std::filesystem::path& meaningsFile) {
+  CharacterExtras extras;
+  const TableFile surnames = readTextTable(surnamesFile);
+  for (const auto& [line, row] : surnames.rows) {
+    const auto& surname = fieldOf(surnames, row, "surname", surnamesFile);
+    const auto& reading = fieldOf(surnames, row, "reading", surnamesFile);
+    const auto characters = quillan::common::splitCharacters(surname);
+    if (characters.size() != quillan::common::splitText(reading, " ").size()) {
+      failAt(surnamesFile, line, "one reading per character of " + surname);
+    }
+    if (characters.size() == 1) {
+      extras.surnameReading[surname] = reading;
+    } else if (characters.size() == 2) {
+      auto& compounds = extras.compoundSurnames[characters.front()];
+      compounds += (compounds.empty() ? "" : "|") + surname + ":" + reading;
+    } else {
+      failAt(surnamesFile, line, "a surname has one or two characters");
+    }
+  }
+  const TableFile meanings = readTextTable(meaningsFile);
+  for (const auto& [line, row] : meanings.rows) {
+    if (!extras.meaning
+             .emplace(fieldOf(meanings, row, "character", meaningsFile),
+                      fieldOf(meanings, row, "meaning", meaningsFile))
+             .second) {
+      failAt(meaningsFile, line, "a character stands twice");
+    }
+  }
+  return extras;
+}
+
+std::string extraOf(const std::map<std::string, std::string>& extras, const std::string& character) {
+  const auto it = extras.find(character);
+  return it == extras.end() ? std::string() : it->second;
+}
+
+// The character dictionary, through its own reader, joined with the extras.
+TableFile readCharacterTable(const std::filesystem::path& file, const CharacterExtras& extras) {
   std::string error;
   const auto characters = quillan::chartable::CharacterTable::read(file, error);
   if (!characters) {
@@ -134,19 +194,24 @@ TableFile readCharacterTable(const std::filesystem::path& file) {
   }
   TableFile table;
   table.header.assign(quillan::chartable::kColumns.begin(), quillan::chartable::kColumns.end());
+  table.header.insert(table.header.end(), {"surname_reading", "compound_surnames", "meaning"});
   std::size_t lineNumber = 1;
   for (const auto& row : characters->rows()) {
     table.rows.emplace_back(
-        ++lineNumber, std::vector<std::string>{std::to_string(row.id), row.simplified, row.traditional, row.pinyin,
-                                               std::to_string(row.kangxiStrokes), std::to_string(row.simplifiedStrokes),
-                                               std::to_string(row.radical), row.element,
-                                               quillan::common::joinText(row.readings, " ")});
+        ++lineNumber, std::vector<std::string>{
+                          std::to_string(row.id), row.simplified, row.traditional, row.pinyin,
+                          std::to_string(row.kangxiStrokes), std::to_string(row.simplifiedStrokes),
+                          std::to_string(row.radical), row.element, quillan::common::joinText(row.readings, " "),
+                          row.tghLevel > 0 ? std::to_string(row.tghLevel) : std::string(), row.elementBasis,
+                          extraOf(extras.surnameReading, row.simplified),
+                          extraOf(extras.compoundSurnames, row.simplified), extraOf(extras.meaning, row.simplified)});
   }
   return table;
 }
 
-std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const std::filesystem::path& file) {
-  const TableFile input = table.name == "zzdcx" ? readCharacterTable(file) : readTextTable(file);
+std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const std::filesystem::path& file,
+                      const CharacterExtras& extras) {
+  const TableFile input = table.name == "zzdcx" ? readCharacterTable(file, extras) : readTextTable(file);
   std::vector<int> sourceOf;  // field of every SQL column, -1 for the row number
   for (const auto& column : table.columns) {
     if (column.tsvName.empty()) {
@@ -193,6 +258,20 @@ std::size_t loadTable(quillan::sqlite::Database& db, const Table& table, const s
     }
     insert.reset();
   }
+  // Checked after the rows, so that a malformed row is reported at its line first.
+  if (table.name == "zzdcx") {
+    std::set<std::string> present;
+    for (const auto& [lineNumber, fields] : input.rows) {
+      present.insert(fields[1]);
+    }
+    for (const auto* joined : {&extras.surnameReading, &extras.meaning}) {
+      for (const auto& [character, value] : *joined) {
+        if (!present.contains(character)) {
+          throw std::runtime_error(character + " has a surname reading or a meaning but no row in " + file.string());
+        }
+      }
+    }
+  }
   return rows;
 }
 
@@ -210,12 +289,21 @@ int main(int argc, char** argv) {
   app.add_option("--zsancai", inputs["zsancai"], "data/numerology/zsancai.tsv (table zsancai)")
       ->required()
       ->check(CLI::ExistingFile);
+  std::filesystem::path surnames;
+  std::filesystem::path meanings;
+  app.add_option("--surnames", surnames, "data/folk/surnames.tsv (the surname readings of zzdcx)")
+      ->required()
+      ->check(CLI::ExistingFile);
+  app.add_option("--meanings", meanings, "data/names/meanings.tsv (the meanings of zzdcx)")
+      ->required()
+      ->check(CLI::ExistingFile);
   CLI11_PARSE(app, argc, argv);
 
   const auto partial = std::filesystem::path(out.string() + ".partial");
   try {
     std::filesystem::create_directories(out.parent_path().empty() ? "." : out.parent_path());
     std::filesystem::remove(partial);
+    const CharacterExtras extras = readExtras(surnames, meanings);
     {
       quillan::sqlite::Database db(partial, quillan::sqlite::Database::Mode::Create);
       db.execute("PRAGMA journal_mode = OFF");
@@ -223,7 +311,7 @@ int main(int argc, char** argv) {
       for (const auto& table : kTables) {
         createTable(db, table);
         const auto& file = inputs[table.name];
-        const auto rows = loadTable(db, table, file);
+        const auto rows = loadTable(db, table, file, extras);
         if (rows == 0) {
           throw std::runtime_error(file.string() + " has no rows for table " + table.name);
         }
