@@ -19,9 +19,10 @@ class ListPackJoin : public ::testing::Test {
   void SetUp() override {
     // The dictionary's own format, with values of its own so that the entries can only come from here.
     write("dictionary.tsv",
-          "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\n"
-          "1\t明\t明\tmíng\t8\t8\t72\t火\tmíng\n"
-          "2\t云\t雲\tyún\t12\t4\t173\t水\tyún\n");
+          "id\tsimplified\ttraditional\tpinyin\tkangxi_strokes\tsimplified_strokes\tradical\telement\treadings\ttgh_"
+          "level\telement_basis\n"
+          "1\t明\t明\tmíng\t8\t8\t72\t火\tmíng\t1\tradical\n"
+          "2\t云\t雲\tyún\t12\t4\t173\t水\tyún\t1\tradical\n");
   }
 
   std::string write(const std::string& name, const std::string& text) {
