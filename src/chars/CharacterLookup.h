@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "chars/CharDetails.h"
 #include "chars/CharRecord.h"
 
 namespace quillan::chars {
@@ -13,14 +14,22 @@ enum class LookupStatus { Found, NotFound, Unreachable };
 struct LookupResult {
   LookupStatus status = LookupStatus::NotFound;
   CharRecord record;    // filled only when Found
+  CharDetails details;  // what the source knows besides, when Found
   std::string failure;  // Unreachable: what the transport said, when it said anything ("等待超时")
 
-  static LookupResult found(CharRecord record) { return {LookupStatus::Found, std::move(record), {}}; }
-  static LookupResult notFound() { return {LookupStatus::NotFound, {}, {}}; }
+  static LookupResult found(CharRecord record, CharDetails details = {}) {
+    return {LookupStatus::Found, std::move(record), std::move(details), {}};
+  }
+  static LookupResult notFound() { return {LookupStatus::NotFound, {}, {}, {}}; }
   static LookupResult unreachable(std::string failure = {}) {
-    return {LookupStatus::Unreachable, {}, std::move(failure)};
+    return {LookupStatus::Unreachable, {}, {}, std::move(failure)};
   }
 };
+
+// The readings of a surname's characters, one per character, in order: a compound surname's own
+// reading (万俟 mò qí), else each character's reading as a surname (曾 zēng), else its usual one.
+// The lookups must all have found their character.
+std::vector<std::string> surnameReadings(const std::vector<LookupResult>& characters, std::string_view surname);
 
 // A record a name can be scored from: found, with a stroke count. A record without strokes would
 // silently count 0.

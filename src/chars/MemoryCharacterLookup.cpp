@@ -8,7 +8,9 @@ MemoryCharacterLookup::MemoryCharacterLookup(const std::vector<CharRecord>& reco
   }
 }
 
-void MemoryCharacterLookup::add(const CharRecord& record) { records_.insert_or_assign(record.simplified, record); }
+void MemoryCharacterLookup::add(const CharRecord& record, const CharDetails& details) {
+  records_.insert_or_assign(record.simplified, std::pair(record, details));
+}
 
 LookupResult MemoryCharacterLookup::lookup(std::string_view character) {
   asked_.emplace_back(character);
@@ -19,7 +21,7 @@ LookupResult MemoryCharacterLookup::lookup(std::string_view character) {
   if (found == records_.end()) {
     return LookupResult::notFound();
   }
-  return LookupResult::found(found->second);
+  return LookupResult::found(found->second.first, found->second.second);
 }
 
 }  // namespace quillan::chars

@@ -17,7 +17,7 @@ class MemoryCharacterLookup final : public CharacterLookup {
   explicit MemoryCharacterLookup(const std::vector<CharRecord>& records);
 
   // Keyed by the record's simplified form; a later record for the same character replaces it.
-  void add(const CharRecord& record);
+  void add(const CharRecord& record, const CharDetails& details = {});
 
   // An unreachable lookup answers Unreachable to every question, as a service that is down.
   void setReachable(bool reachable) { reachable_ = reachable; }
@@ -27,7 +27,7 @@ class MemoryCharacterLookup final : public CharacterLookup {
   const std::vector<std::string>& asked() const { return asked_; }
 
  private:
-  std::map<std::string, CharRecord, std::less<>> records_;
+  std::map<std::string, std::pair<CharRecord, CharDetails>, std::less<>> records_;
   std::vector<std::string> asked_;
   bool reachable_ = true;
 };

@@ -27,4 +27,17 @@ std::string jsonString(std::string_view text) {
   return quoted + '"';
 }
 
+std::string characterJson(const chars::CharRecord& record, const chars::CharDetails& details) {
+  std::string readings;
+  for (const auto& reading : details.readings) {
+    readings += (readings.empty() ? "" : ",") + jsonString(reading);
+  }
+  return "{\"simplified\":" + jsonString(record.simplified) + ",\"traditional\":" + jsonString(record.traditional) +
+         ",\"pinyin\":" + jsonString(record.pinyin) + ",\"strokes\":" + jsonString(record.strokes) +
+         ",\"element\":" + jsonString(record.element) + ",\"elementBasis\":" + jsonString(details.elementBasis) +
+         ",\"tghLevel\":" + std::to_string(details.tghLevel) + ",\"readings\":[" + readings + "]" +
+         ",\"surnameReading\":" + jsonString(details.surnameReading) + ",\"meaning\":" + jsonString(details.meaning) +
+         "}";
+}
+
 }  // namespace quillan::cli

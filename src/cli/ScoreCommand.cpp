@@ -1,5 +1,6 @@
 // quillan-cli score <姓> <名> [--json] [--html FILE] [--text FILE]: the name report through the
 // data service; the text report on stdout (UTF-8), or the evaluation as JSON.
+#include <array>
 #include <iostream>
 #include <memory>
 
@@ -16,18 +17,13 @@
 namespace quillan::cli {
 namespace {
 
-std::string recordJson(const chars::CharRecord& r) {
-  return "{\"simplified\":" + jsonString(r.simplified) + ",\"traditional\":" + jsonString(r.traditional) +
-         ",\"pinyin\":" + jsonString(r.pinyin) + ",\"strokes\":" + jsonString(r.strokes) +
-         ",\"element\":" + jsonString(r.element) + "}";
-}
-
 std::string evaluationJson(const evaluate::Evaluation& e) {
   const auto& in = e.inputs;
   std::string characters;
-  for (const auto* record : {&in.surname1, &in.surname2, &in.given1, &in.given2}) {
-    if (!record->simplified.empty()) {
-      characters += (characters.empty() ? "" : ",") + recordJson(*record);
+  const std::array records = {&in.surname1, &in.surname2, &in.given1, &in.given2};
+  for (std::size_t i = 0; i < records.size(); ++i) {
+    if (!records[i]->simplified.empty()) {
+      characters += (characters.empty() ? "" : ",") + characterJson(*records[i], in.details[i]);
     }
   }
   std::string grids;

@@ -27,30 +27,25 @@ std::optional<SurnameKind> kindOf(std::string_view word) {
 
 std::optional<std::vector<Surname>> parseSurnameList(std::string_view text) {
   std::vector<Surname> surnames;
-  for (auto& line : common::splitText(text, "\n")) {
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-    }
-    if (line.empty() || line.front() == '#') {
-      continue;
-    }
-    std::vector<std::string> words;
-    for (auto& word : common::splitText(line, " ")) {
-      if (!word.empty()) {
-        words.push_back(std::move(word));
-      }
-    }
-    const auto kind = words.empty() ? std::nullopt : kindOf(words[0]);
-    if (!kind || words.size() < 2 || !common::isGbkHanText(words[1])) {
+  auto lines = common::splitText(text, "\n");
+  if (!lines.empty() && lines.back().empty()) {
+    lines.pop_back();
+  }
+  if (lines.empty() || lines.front() != "kind\tsurname\treading\tother\tnote") {
+    return std::nullopt;
+  }
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    const auto fields = common::splitText(lines[i], "\t");
+    const auto kind = fields.size() == 5 ? kindOf(fields[0]) : std::nullopt;
+    if (!kind || !common::isGbkHanText(fields[1])) {
       return std::nullopt;
     }
-    const auto characters = common::decodeUtf8(words[1])->size();
-    const std::size_t wanted = *kind == SurnameKind::Compound ? 2 : 1;
-    const std::size_t readings = words.size() - 2;
-    if (characters != wanted || (readings != 0 && readings != characters)) {
+    const auto characters = common::splitCharacters(fields[1]).size();
+    const auto readings = common::splitText(fields[2], " ");
+    if (characters != (*kind == SurnameKind::Compound ? 2U : 1U) || readings.size() != characters) {
       return std::nullopt;
     }
-    surnames.push_back({*kind, words[1], {words.begin() + 2, words.end()}});
+    surnames.push_back({*kind, fields[1], readings, fields[3]});
   }
   return surnames;
 }

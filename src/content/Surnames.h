@@ -10,16 +10,17 @@ namespace quillan::content {
 
 enum class SurnameKind { Common, Special, Compound };
 
-// A surname of the page "百家姓", with its readings where they differ from the characters' usual
-// ones (one per character; empty: the dictionary's usual reading).
+// A surname of the page "百家姓" with its reading as a surname, one per character, and another
+// living reading of the same surname where there is one.
 struct Surname {
   SurnameKind kind = SurnameKind::Common;
   std::string text;
   std::vector<std::string> readings;
+  std::string other;  // "lè" beside 乐 yuè; empty for most
 };
 
-// The list in data/folk/surnames.txt ("kind surname [reading …]" per line, "#" comments);
-// nullopt when a line is malformed.
+// The table data/folk/surnames.tsv (header kind, surname, reading, other, note; tab-separated);
+// nullopt when the header or a row is malformed.
 std::optional<std::vector<Surname>> parseSurnameList(std::string_view text);
 
 // That list, embedded at build time.

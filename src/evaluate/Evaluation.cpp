@@ -29,9 +29,10 @@ Evaluation refused(EvaluationStatus status, std::string message, InputFocus focu
   return evaluation;
 }
 
+using Found = std::vector<chars::LookupResult>;
+
 // Looks up the characters in order; the first failure becomes the evaluation's message.
-bool fetchAll(const std::vector<std::string>& wanted, chars::CharacterLookup& lookup, std::vector<CharRecord>& out,
-              Evaluation& failure) {
+bool fetchAll(const std::vector<std::string>& wanted, chars::CharacterLookup& lookup, Found& out, Evaluation& failure) {
   for (const auto& character : wanted) {
     const auto result = lookup.lookup(character);
     if (!chars::hasStrokes(result)) {
@@ -40,9 +41,29 @@ bool fetchAll(const std::vector<std::string>& wanted, chars::CharacterLookup& lo
       failure = refused(status, chars::lookupFailureMessage(result, character));
       return false;
     }
-    out.push_back(result.record);
+    out.push_back(result);
   }
   return true;
+}
+
+// The surname's characters read as a surname reads them (曾 zēng, 万俟 mò qí).
+void readAsSurname(Found& surname) {
+  std::string text;
+  for (const auto& character : surname) {
+    text += character.record.simplified;
+  }
+  const auto readings = chars::surnameReadings(surname, text);
+  for (std::size_t i = 0; i < surname.size(); ++i) {
+    surname[i].record.pinyin = readings[i];
+  }
+}
+
+std::vector<CharRecord> recordsOf(const Found& found) {
+  std::vector<CharRecord> records;
+  for (const auto& character : found) {
+    records.push_back(character.record);
+  }
+  return records;
 }
 
 std::string joined(const std::array<std::string_view, 5>& words, std::size_t count) {
@@ -87,12 +108,14 @@ void fillResult(Evaluation& evaluation, std::string_view surnameText, const std:
   result.verdict = std::string(verdictSentence(state.totalScore()));
 }
 
-void placeCharacters(ReportInputs& inputs, const std::vector<CharRecord>& surname,
-                     const std::vector<CharRecord>& given) {
-  inputs.surname1 = surname.at(0);
-  inputs.surname2 = surname.size() > 1 ? surname[1] : CharRecord{};
-  inputs.given1 = given.at(0);
-  inputs.given2 = given.size() > 1 ? given[1] : CharRecord{};
+void placeCharacters(ReportInputs& inputs, const Found& surname, const Found& given) {
+  const std::array<const chars::LookupResult*, 4> placed = {&surname.at(0), surname.size() > 1 ? &surname[1] : nullptr,
+                                                            &given.at(0), given.size() > 1 ? &given[1] : nullptr};
+  const std::array<CharRecord*, 4> records = {&inputs.surname1, &inputs.surname2, &inputs.given1, &inputs.given2};
+  for (std::size_t i = 0; i < placed.size(); ++i) {
+    *records[i] = placed[i] != nullptr ? placed[i]->record : CharRecord{};
+    inputs.details[i] = placed[i] != nullptr ? placed[i]->details : chars::CharDetails{};
+  }
 }
 
 std::vector<int> strokesOf(const std::vector<CharRecord>& records) {
@@ -132,12 +155,15 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
     return std::move(*problem);
   }
   Evaluation evaluation;
-  std::vector<CharRecord> surnameRecords;
-  std::vector<CharRecord> givenRecords;
-  if (!fetchAll(firstAndLast(common::splitCharacters(surname)), lookup, surnameRecords, evaluation) ||
-      !fetchAll(firstAndLast(common::splitCharacters(given)), lookup, givenRecords, evaluation)) {
+  Found surnameFound;
+  Found givenFound;
+  if (!fetchAll(firstAndLast(common::splitCharacters(surname)), lookup, surnameFound, evaluation) ||
+      !fetchAll(firstAndLast(common::splitCharacters(given)), lookup, givenFound, evaluation)) {
     return evaluation;
   }
+  readAsSurname(surnameFound);
+  const auto surnameRecords = recordsOf(surnameFound);
+  const auto givenRecords = recordsOf(givenFound);
   scoring::ScoringState state;
   if (!state.computeFiveGrids(strokesOf(surnameRecords), strokesOf(givenRecords))) {
     return refused(EvaluationStatus::BadInput, "姓名的字数无法计算五格");
@@ -145,7 +171,7 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
   state.rateGrids();
 
   evaluation.status = EvaluationStatus::Done;
-  placeCharacters(evaluation.inputs, surnameRecords, givenRecords);
+  placeCharacters(evaluation.inputs, surnameFound, givenFound);
   for (int i = 0; i < scoring::kGridCount; ++i) {
     evaluation.inputs.grids[static_cast<std::size_t>(i)] = state.gridNumber(static_cast<scoring::Grid>(i));
   }
@@ -164,14 +190,15 @@ Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::s
   // Two or three characters: one surname character; four: two.
   const std::size_t surnameLength = all.size() == 4 ? 2 : 1;
   Evaluation evaluation;
-  std::vector<CharRecord> surnameRecords;
-  std::vector<CharRecord> givenRecords;
-  if (!fetchAll({all.begin(), all.begin() + static_cast<long>(surnameLength)}, lookup, surnameRecords, evaluation) ||
-      !fetchAll({all.begin() + static_cast<long>(surnameLength), all.end()}, lookup, givenRecords, evaluation)) {
+  Found surnameFound;
+  Found givenFound;
+  if (!fetchAll({all.begin(), all.begin() + static_cast<long>(surnameLength)}, lookup, surnameFound, evaluation) ||
+      !fetchAll({all.begin() + static_cast<long>(surnameLength), all.end()}, lookup, givenFound, evaluation)) {
     return evaluation;
   }
+  readAsSurname(surnameFound);
   evaluation.status = EvaluationStatus::Done;
-  placeCharacters(evaluation.inputs, surnameRecords, givenRecords);
+  placeCharacters(evaluation.inputs, surnameFound, givenFound);
   for (std::size_t i = 0; i < grids.size(); ++i) {
     evaluation.inputs.grids[i] = common::textToInt(grids[i]);
   }

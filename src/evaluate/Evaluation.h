@@ -59,7 +59,7 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
 Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::string_view scoreText,
                        chars::CharacterLookup& lookup);
 
-// The 61 report fields of an evaluation, with the texts of its five grids and its combination.
+// The report fields of an evaluation, with the texts of its five grids and its combination.
 // Numbers above 81 take the texts of their reduced number.
 ReportFields reportFields(const Evaluation& evaluation, NumerologyTexts& texts);
 

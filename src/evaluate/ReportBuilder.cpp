@@ -1,5 +1,6 @@
 #include "evaluate/ReportBuilder.h"
 
+#include "chars/Radicals.h"
 #include "common/TextNumbers.h"
 #include "evaluate/Verdict.h"
 #include "scoring/Element.h"
@@ -8,7 +9,8 @@
 namespace quillan::evaluate {
 namespace {
 
-// Placeholder numbers of the four character positions, per field of the record.
+// Placeholder numbers of the four character positions, per field of the record, and of their
+// element basis and meaning.
 constexpr std::array<std::array<int, 4>, 5> kCharacterSlots = {{
     {1, 57, 2, 3},     // simplified
     {4, 58, 5, 6},     // traditional
@@ -16,6 +18,25 @@ constexpr std::array<std::array<int, 4>, 5> kCharacterSlots = {{
     {10, 60, 11, 12},  // strokes
     {13, 61, 14, 15},  // element
 }};
+constexpr std::array<int, 4> kBasisSlots = {62, 63, 64, 65};
+constexpr std::array<int, 4> kMeaningSlots = {66, 67, 68, 69};
+
+// Why the element, in small type beside it: "（部首水）", "（字义）", "（字音）", "（审定）".
+std::string basisText(const chars::CharDetails& details) {
+  if (details.elementBasis == "radical") {
+    return "（部首" + chars::radicalName(details.radical) + "）";
+  }
+  if (details.elementBasis == "meaning") {
+    return "（字义）";
+  }
+  if (details.elementBasis == "sound") {
+    return "（字音）";
+  }
+  if (details.elementBasis == "override") {
+    return "（审定）";
+  }
+  return {};
+}
 
 }  // namespace
 
@@ -32,6 +53,8 @@ ReportFields buildReportFields(const ReportInputs& inputs) {
     for (std::size_t field = 0; field < values.size(); ++field) {
       fields[kCharacterSlots[field][position]] = *values[field];
     }
+    fields[kBasisSlots[position]] = basisText(inputs.details[position]);
+    fields[kMeaningSlots[position]] = inputs.details[position].meaning;
   }
   for (int k = 0; k < 5; ++k) {
     const auto grid = inputs.grids[static_cast<std::size_t>(k)];

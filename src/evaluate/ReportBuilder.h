@@ -3,6 +3,7 @@
 #include <array>
 #include <string>
 
+#include "chars/CharDetails.h"
 #include "chars/CharRecord.h"
 #include "evaluate/ReportFields.h"
 
@@ -37,8 +38,9 @@ struct ReportInputs {
   chars::CharRecord surname2;
   chars::CharRecord given1;
   chars::CharRecord given2;
-  std::array<int, 5> grids{};              // 天格, 人格, 地格, 外格, 总格
-  std::array<NumberTexts, 5> numberTexts;  // same order
+  std::array<chars::CharDetails, 4> details{};  // the same four positions
+  std::array<int, 5> grids{};                   // 天格, 人格, 地格, 外格, 总格
+  std::array<NumberTexts, 5> numberTexts;       // same order
   TalentTexts talentTexts;
   std::string scoreText;
 };

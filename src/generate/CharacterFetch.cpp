@@ -5,7 +5,7 @@ namespace quillan::generate {
 FetchedCharacter fetchCharacter(chars::CharacterLookup& lookup, std::string_view character) {
   auto result = lookup.lookup(character);
   if (chars::hasStrokes(result)) {
-    return {GenerationStatus::Completed, std::move(result.record), {}};
+    return {GenerationStatus::Completed, std::move(result), {}};
   }
   const auto status = result.status == chars::LookupStatus::Unreachable ? GenerationStatus::ServiceUnreachable
                                                                         : GenerationStatus::CharacterNotFound;

@@ -13,8 +13,8 @@ namespace quillan::generate {
 // count, or the reason it has none. A record without strokes would silently count 0.
 struct FetchedCharacter {
   GenerationStatus status = GenerationStatus::CharacterNotFound;
-  chars::CharRecord record;
-  std::string message;  // when not Completed
+  chars::LookupResult found;  // record and details when Completed
+  std::string message;        // when not Completed
 };
 
 FetchedCharacter fetchCharacter(chars::CharacterLookup& lookup, std::string_view character);

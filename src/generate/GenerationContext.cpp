@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "common/GbkCodec.h"
+#include "common/TextSplit.h"
 #include "generate/CharacterFetch.h"
 
 namespace quillan::generate {
@@ -12,16 +13,18 @@ ContextLookup lookupSurname(const CheckedRequest& run, chars::CharacterLookup& l
   context.surnameByteLength = static_cast<int>(common::gbkByteLength(run.request.surname).value_or(0));
 
   std::vector<int> strokes;
+  std::vector<chars::LookupResult> surname;
   for (const auto& character : run.surnameCharacters) {
     auto fetched = fetchCharacter(lookup, character);
     if (fetched.status != GenerationStatus::Completed) {
       return {std::nullopt, fetchFailure(fetched)};
     }
-    strokes.push_back(fetched.record.strokeCount());
-    context.surnamePinyin += (context.surnamePinyin.empty() ? "" : " ") + fetched.record.pinyin;
+    strokes.push_back(fetched.found.record.strokeCount());
     context.surnameRecord =
-        strokes.size() == 1 ? std::move(fetched.record) : chars::mergeSurname(context.surnameRecord, fetched.record);
+        surname.empty() ? fetched.found.record : chars::mergeSurname(context.surnameRecord, fetched.found.record);
+    surname.push_back(std::move(fetched.found));
   }
+  context.surnamePinyin = common::joinText(chars::surnameReadings(surname, run.request.surname), " ");
   context.scoringState.computeHeavenGrid(strokes);
 
   if (run.placesGenerationChar()) {
@@ -30,7 +33,7 @@ ContextLookup lookupSurname(const CheckedRequest& run, chars::CharacterLookup& l
     if (fetched.status != GenerationStatus::Completed) {
       return {std::nullopt, fetchFailure(fetched)};
     }
-    context.generationCharRecord = std::move(fetched.record);
+    context.generationCharRecord = std::move(fetched.found.record);
   }
   return {std::move(context), {}};
 }

@@ -27,7 +27,7 @@ GenerationOutcome runSelfChosenMode(const CheckedRequest& run, const GenerationC
       return fetchFailure(fetched);
     }
     if (fetched.status == GenerationStatus::Completed) {
-      candidates.push_back(std::move(fetched.record));
+      candidates.push_back(std::move(fetched.found.record));
     } else {
       missing.push_back(typed[k]);
     }

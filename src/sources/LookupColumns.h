@@ -1,5 +1,6 @@
 #pragma once
 
+#include "chars/CharDetails.h"
 #include "chars/CharRecord.h"
 
 namespace quillan::dataservice {
@@ -16,8 +17,19 @@ inline constexpr int kTraditionalColumn = 3;
 inline constexpr int kPinyinColumn = 4;
 inline constexpr int kStrokesColumn = 5;
 inline constexpr int kElementColumn = 9;
+// What the table has besides, columns 7, 8 and from 10 on.
+inline constexpr int kRadicalColumn = 7;
+inline constexpr int kReadingsColumn = 8;
+inline constexpr int kElementBasisColumn = 10;
+inline constexpr int kTghLevelColumn = 11;
+inline constexpr int kSurnameReadingColumn = 12;
+inline constexpr int kCompoundSurnamesColumn = 13;
+inline constexpr int kMeaningColumn = 14;
 
 // Data row 1 of a character lookup as a record.
 chars::CharRecord recordFromLookup(const dataservice::ResultTable& table);
+
+// Data row 1 of a character lookup's other columns; empty fields for a service without them.
+chars::CharDetails detailsFromLookup(const dataservice::ResultTable& table);
 
 }  // namespace quillan::sources

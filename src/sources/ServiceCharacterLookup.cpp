@@ -14,7 +14,7 @@ chars::LookupResult ServiceCharacterLookup::lookup(std::string_view character) {
   if (dataservice::dataRowCount(result.table) == 0) {
     return chars::LookupResult::notFound();
   }
-  return chars::LookupResult::found(recordFromLookup(result.table));
+  return chars::LookupResult::found(recordFromLookup(result.table), detailsFromLookup(result.table));
 }
 
 }  // namespace quillan::sources

@@ -1,0 +1,20 @@
+#include "chars/CharDetails.h"
+
+#include "common/TextSplit.h"
+
+namespace quillan::chars {
+
+std::vector<std::string> compoundSurnameReadings(const CharDetails& first, std::string_view compound) {
+  if (first.compoundSurnames.empty()) {
+    return {};
+  }
+  for (const auto& item : common::splitText(first.compoundSurnames, "|")) {
+    const auto colon = item.find(':');
+    if (colon != std::string::npos && std::string_view(item).substr(0, colon) == compound) {
+      return common::splitText(item.substr(colon + 1), " ");
+    }
+  }
+  return {};
+}
+
+}  // namespace quillan::chars
