@@ -3,21 +3,26 @@
 #include <vector>
 
 #include "common/RandomGenerator.h"
+#include "generate/GenerationMessages.h"
+#include "generate/RunQuality.h"
 #include "generate/RunSeed.h"
 
 namespace quillan::generate {
 namespace {
 
-// One given-name position: its record and the text the name column shows for it.
+// One given-name position: its record, the text the name column shows for it and, when the run
+// checks names, its sound.
 struct Position {
   chars::CharRecord record;
   std::string shown;
+  quality::SoundedChar sound;
 };
 
-Position drawn(const std::vector<std::string>& list, common::RandomGenerator& random) {
+Position drawn(const std::vector<std::string>& list, common::RandomGenerator& random, const RunQuality& quality) {
   auto record = chars::parseEntry(chars::pickRandomEntry(list, random));
   auto shown = record.simplified;
-  return {std::move(record), std::move(shown)};
+  auto sound = quality.active() ? quality.soundListCharacter(record) : quality::SoundedChar{};
+  return {std::move(record), std::move(shown), std::move(sound)};
 }
 
 }  // namespace
@@ -44,32 +49,40 @@ GenerationOutcome runClassicMode(const CheckedRequest& run, const GenerationCont
   const std::uint32_t seed = baseSeed(context.heavenGrid(), run.birthdayNumbers);
   common::RandomGenerator random(seed);
   GenerationOutcome outcome;
-  if (request.algorithm != Algorithm::Normal) {
-    return outcome;
-  }
+  RunQuality quality(run, context);
   const auto& list = lists.forGender(request.gender);
   if (const auto offset = classicSeedOffset(request.gender, request.nameLength, request.generationCharOption)) {
     random.seed(seed + *offset);
   }
   const bool threeCharacters = request.nameLength == NameLength::Three;
   const auto option = threeCharacters ? request.generationCharOption : GenerationCharOption::None;
-  const Position fixed{context.generationCharRecord, run.generationCharacter};
+  const Position fixed{context.generationCharRecord, run.generationCharacter, quality.generationCharacter()};
 
   auto scoring = context.scoringState;
   ResultRowMaker rowMaker;
-  for (int i = 1; i <= kClassicRows; ++i) {
+  // Without checks every draw is a row; with them the run draws on until kClassicRows names pass.
+  int draws = 0;
+  for (int i = 1; i <= kClassicRows && draws < kClassicMaxDraws;) {
+    ++draws;
     std::vector<Position> given;
     if (!threeCharacters) {
-      given.push_back(drawn(list, random));
+      given.push_back(drawn(list, random, quality));
     } else if (option == GenerationCharOption::Second) {
       given.push_back(fixed);
-      given.push_back(drawn(list, random));
+      given.push_back(drawn(list, random, quality));
     } else if (option == GenerationCharOption::Third) {
-      given.push_back(drawn(list, random));
+      given.push_back(drawn(list, random, quality));
       given.push_back(fixed);
     } else {
-      given.push_back(drawn(list, random));
-      given.push_back(drawn(list, random));
+      given.push_back(drawn(list, random, quality));
+      given.push_back(drawn(list, random, quality));
+    }
+    RunQuality::Judgement judgement;
+    if (quality.active()) {
+      judgement = quality.judge(&given[0].sound, given.size() > 1 ? &given[1].sound : nullptr);
+      if (!judgement.keep) {
+        continue;
+      }
     }
 
     std::vector<int> strokes;
@@ -83,12 +96,19 @@ GenerationOutcome runClassicMode(const CheckedRequest& run, const GenerationCont
       pinyin += ' ' + position.record.pinyin;
     }
     if (!scoring.scoreGivenName(strokes)) {
+      ++i;
       continue;  // cannot happen: one or two given-name characters
     }
     if (sinks.row) {
-      sinks.row(rowMaker.make(i, std::move(name), std::move(elements), std::move(pinyin), scoring));
+      auto row = rowMaker.make(i, std::move(name), std::move(elements), std::move(pinyin), scoring);
+      judgement.describe(row.details);
+      sinks.row(std::move(row));
     }
     outcome.rowsWritten = i;
+    ++i;
+  }
+  if (outcome.rowsWritten < kClassicRows) {
+    outcome.summary = classicShortfallMessage(draws, outcome.rowsWritten);
   }
   return outcome;
 }

@@ -34,6 +34,10 @@ ContextLookup lookupSurname(const CheckedRequest& run, chars::CharacterLookup& l
       return {std::nullopt, fetchFailure(fetched)};
     }
     context.generationCharRecord = std::move(fetched.found.record);
+    // Details without readings come from a source that sends none (an older service).
+    if (!fetched.found.details.readings.empty()) {
+      context.generationCharLevel = fetched.found.details.tghLevel;
+    }
   }
   return {std::move(context), {}};
 }

@@ -19,6 +19,8 @@ struct GenerationContext {
   std::string surnamePinyin;
   // Filled when the run places a generation character.
   chars::CharRecord generationCharRecord;
+  // Its level in the 通用规范汉字表 (0 outside), -1 when the dictionary did not say.
+  int generationCharLevel = -1;
   // 天格 computed from the surname; each mode scores its names from a copy.
   scoring::ScoringState scoringState;
 

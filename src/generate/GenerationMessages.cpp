@@ -18,4 +18,8 @@ std::string skippedCharactersMessage(const std::vector<std::string>& characters)
 
 std::string highScoreSummary(int rows) { return "本次共生成高分名字" + std::to_string(rows) + "个"; }
 
+std::string classicShortfallMessage(int draws, int found) {
+  return "抽取了" + std::to_string(draws) + "个名字，只有" + std::to_string(found) + "个通过筛选";
+}
+
 }  // namespace quillan::generate

@@ -27,4 +27,7 @@ std::string skippedCharactersMessage(const std::vector<std::string>& characters)
 // "本次共生成高分名字N个".
 std::string highScoreSummary(int rows);
 
+// A checked classic run that found fewer than its 100 names.
+std::string classicShortfallMessage(int draws, int found);
+
 }  // namespace quillan::generate

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chars/CharacterLists.h"
+#include "quality/UserAvoidance.h"
 
 namespace quillan::generate {
 
@@ -12,8 +13,9 @@ enum class NameLength { Two, Three };
 // "经典模式", "高分模式", "自选模式", "起小名".
 enum class GenerationMode { Classic, HighScore, SelfChosen, Nickname };
 
-// "普通算法" is the only algorithm that generates; with "高级算法" classic and high-score runs
-// produce no rows.
+// "普通算法" lists the names as the numbers give them; "高级算法" keeps only the names that pass the
+// quality gates and, in high-score runs, ranks them by 音律分. Self-chosen and nickname runs read
+// neither.
 enum class Algorithm { Normal, Advanced };
 
 // "不设置辈份字", "设置第2个字为", "设置第3个字为": where the fixed generation character stands in the
@@ -48,6 +50,8 @@ struct GenerationRequest {
   std::string thirdCharText;   // 编辑框3, read with 设置第3个字为
   std::string selfChosenText;  // 编辑框5, the characters of 自选模式
   NicknamePattern nicknamePattern = NicknamePattern::AA;
+  // The family's characters and sounds to avoid, under both algorithms in classic and high-score runs.
+  quality::UserAvoidance avoidance;
 };
 
 }  // namespace quillan::generate

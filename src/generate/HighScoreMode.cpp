@@ -1,9 +1,12 @@
 #include "generate/HighScoreMode.h"
 
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <vector>
 
 #include "generate/GenerationMessages.h"
+#include "generate/RunQuality.h"
 #include "scoring/LuckTable.h"
 
 namespace quillan::generate {
@@ -12,6 +15,14 @@ namespace {
 struct Candidate {
   chars::CharRecord record;
   int strokes;
+  quality::SoundedChar sound;
+};
+
+// A row of an advanced run, held until every pair is known and the list can be ranked.
+struct Ranked {
+  int euphony;
+  long scoreTenths;
+  ResultRow row;
 };
 
 bool passes(const scoring::ScoringState& scoring) {
@@ -27,15 +38,14 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
                                    const chars::CharacterLists& lists, const GenerationSinks& sinks) {
   const auto& request = run.request;
   GenerationOutcome outcome;
-  if (request.algorithm != Algorithm::Normal) {
-    return outcome;
-  }
-  // Parsed once: the pair loop reads every entry once per first character.
+  RunQuality quality(run, context);
+  // Parsed and sounded once: the pair loop reads every entry once per first character.
   std::vector<Candidate> candidates;
   for (const auto& entry : lists.forGender(request.gender)) {
     auto record = chars::parseEntry(entry);
     const int strokes = record.strokeCount();
-    candidates.push_back({std::move(record), strokes});
+    auto sound = quality.active() ? quality.soundListCharacter(record) : quality::SoundedChar{};
+    candidates.push_back({std::move(record), strokes, std::move(sound)});
   }
   const int count = static_cast<int>(candidates.size());
   const auto progress = [&](int position) {
@@ -46,6 +56,7 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
 
   auto scoring = context.scoringState;
   ResultRowMaker rowMaker;
+  std::vector<Ranked> ranked;
   progress(0);
   for (int i = 0; i < count; ++i) {
     const auto& first = candidates[static_cast<std::size_t>(i)];
@@ -54,18 +65,45 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
       if (!scoring.computeGivenGrids(strokes) || !passes(scoring)) {
         continue;
       }
+      RunQuality::Judgement judgement;
+      if (quality.active()) {
+        judgement = quality.judge(&first.sound, &second.sound);
+        if (!judgement.keep) {
+          continue;
+        }
+      }
       scoring.rateGrids();
       ++outcome.rowsWritten;
-      if (sinks.row) {
-        sinks.row(
-            rowMaker.make(outcome.rowsWritten, request.surname + first.record.simplified + second.record.simplified,
-                          context.surnameRecord.element + first.record.element + second.record.element,
-                          context.surnamePinyin + ' ' + first.record.pinyin + ' ' + second.record.pinyin, scoring));
+      if (!sinks.row && !quality.advanced()) {
+        continue;
+      }
+      auto row =
+          rowMaker.make(outcome.rowsWritten, request.surname + first.record.simplified + second.record.simplified,
+                        context.surnameRecord.element + first.record.element + second.record.element,
+                        context.surnamePinyin + ' ' + first.record.pinyin + ' ' + second.record.pinyin, scoring);
+      judgement.describe(row.details);
+      if (quality.advanced()) {
+        ranked.push_back({judgement.euphony, std::lround(scoring.totalScore() * 10), std::move(row)});
+      } else {
+        sinks.row(std::move(row));
       }
     }
     progress(i + 1);
   }
-  outcome.summary = highScoreSummary(outcome.rowsWritten);
+  if (quality.advanced()) {
+    // Highest 音律分 first, then the higher score; equal ones keep the plain run's order.
+    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+      return a.euphony != b.euphony ? a.euphony > b.euphony : a.scoreTenths > b.scoreTenths;
+    });
+    int number = 0;
+    for (auto& entry : ranked) {
+      entry.row.cells[0] = std::to_string(++number);
+      if (sinks.row) {
+        sinks.row(std::move(entry.row));
+      }
+    }
+  }
+  outcome.summary = highScoreSummary(outcome.rowsWritten) + quality.tally().summaryLine();
   return outcome;
 }
 

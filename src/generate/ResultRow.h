@@ -22,8 +22,11 @@ enum class ResultColumn : std::size_t { Number, Name, Elements, Grids, Luck, Tal
 
 // What a row knows beyond its seven cells, for sorting, searching and tooltips; never exported.
 struct RowDetails {
-  std::string pinyin;  // the full name's readings, one syllable per character, blank-separated: "lǐ míng huá"
-  int euphony = -1;    // 音律分 0–100 when the run judged how the name reads ("高级算法"), else -1
+  std::string pinyin;        // the full name's readings, one syllable per character, blank-separated: "lǐ míng huá"
+  int euphony = -1;          // 音律分 0–100 when the run judged how the name reads ("高级算法"), else -1
+  bool judged = false;       // the run checked the name's quality (below)
+  unsigned failedGates = 0;  // bit (1 << quality::Gate) of each gate it failed
+  unsigned warnedGates = 0;  // and of each warning
 
   bool operator==(const RowDetails&) const = default;
 };

@@ -118,15 +118,5 @@ TEST(ClassicMode, TwoCharacterSurnameShowsFourElements) {
   }
 }
 
-TEST(ClassicMode, AdvancedAlgorithmGeneratesNothing) {
-  auto req = request("李", GenerationMode::Classic);
-  req.algorithm = Algorithm::Advanced;
-  const auto result = run(req);
-  EXPECT_EQ(result.outcome.status, GenerationStatus::Completed);
-  EXPECT_EQ(result.outcome.rowsWritten, 0);
-  EXPECT_TRUE(result.rows.empty());
-  EXPECT_TRUE(result.outcome.message.empty());
-}
-
 }  // namespace
 }  // namespace quillan::generate

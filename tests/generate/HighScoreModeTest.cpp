@@ -108,15 +108,7 @@ TEST(HighScoreMode, TwoCharacterSurnameExamples) {
   EXPECT_EQ(row[ResultColumn::Elements], "水土土木");
 }
 
-TEST(HighScoreMode, AdvancedAlgorithmAndEmptyResult) {
-  auto req = request("李", GenerationMode::HighScore);
-  req.algorithm = Algorithm::Advanced;
-  const auto advanced = run(req);
-  EXPECT_EQ(advanced.outcome.status, GenerationStatus::Completed);
-  EXPECT_TRUE(advanced.rows.empty());
-  EXPECT_TRUE(advanced.outcome.summary.empty());
-  EXPECT_TRUE(advanced.progress.empty());
-
+TEST(HighScoreMode, EmptyResult) {
   // 5 strokes: 人格 12 never passes.
   const auto none = run(request("李", GenerationMode::HighScore), {{"世,世,shì,5,金"}, {}});
   EXPECT_TRUE(none.rows.empty());
