@@ -60,6 +60,8 @@ void addGenerateOptions(CLI::App& command, GenerateOptions& options) {
   command.add_option("--algorithm", options.algorithm, "normal or advanced (default normal)")
       ->transform(
           choices(std::map<std::string, Algorithm>{{"normal", Algorithm::Normal}, {"advanced", Algorithm::Advanced}}));
+  command.add_option("--avoid", options.avoid, "Characters the given name must not use, such as an elder's: 国华");
+  command.add_option("--avoid-sound", options.avoidSound, "Sounds the given name must not use: guo,hua");
   command.add_option("--format", options.format, "Rows on stdout: export (the export layout), tsv or json")
       ->transform(choices(std::map<std::string, RowFormat>{
           {"export", RowFormat::Export}, {"tsv", RowFormat::Tsv}, {"json", RowFormat::Json}}));
@@ -76,6 +78,12 @@ RequestFromOptions requestFromOptions(const GenerateOptions& options, const std:
   request.algorithm = options.algorithm;
   request.selfChosenText = options.characters;
   request.nicknamePattern = options.pattern;
+  auto avoidance = quality::parseUserAvoidance(options.avoid, options.avoidSound);
+  if (auto* problem = std::get_if<std::string>(&avoidance)) {
+    result.error = "--avoid or --avoid-sound: " + *problem;
+    return result;
+  }
+  request.avoidance = std::get<quality::UserAvoidance>(std::move(avoidance));
 
   const int year = options.year.value_or(now.tm_year + 1900);
   const int month = options.month.value_or(now.tm_mon + 1);

@@ -27,6 +27,8 @@ struct GenerateOptions {
   std::string characters;
   generate::NicknamePattern pattern = generate::NicknamePattern::AA;
   generate::Algorithm algorithm = generate::Algorithm::Normal;
+  std::string avoid;       // characters to avoid: "国华"
+  std::string avoidSound;  // sounds to avoid: "guo,hua"
   RowFormat format = RowFormat::Export;
   std::string out;
 };

@@ -40,4 +40,38 @@ std::string characterJson(const chars::CharRecord& record, const chars::CharDeta
          "}";
 }
 
+std::string gateIdsJson(unsigned gates) {
+  std::string json = "[";
+  for (int gate = 1; gate <= 6; ++gate) {
+    if ((gates & (1U << gate)) != 0) {
+      json += (json.size() > 1 ? "," : "") + jsonString(quality::gateId(static_cast<quality::Gate>(gate)));
+    }
+  }
+  return json + "]";
+}
+
+std::string qualityJson(const quality::Assessment& assessment) {
+  std::string syllables;
+  for (const auto& c : assessment.characters) {
+    syllables += std::string(syllables.empty() ? "" : ",") + "{\"character\":" + jsonString(c.character) +
+                 ",\"pinyin\":" + jsonString(c.reading) + ",\"tone\":" + std::to_string(c.syllable.tone) +
+                 ",\"toneClass\":" + jsonString(quality::toneClassName(quality::toneClass(c.syllable.tone))) + "}";
+  }
+  std::string reasons;
+  for (const auto& step : assessment.euphony.steps) {
+    reasons += std::string(reasons.empty() ? "" : ",") + "{\"points\":" + std::to_string(step.points) +
+               ",\"text\":" + jsonString(step.text) + "}";
+  }
+  std::string warnings;
+  for (const auto& finding : assessment.findings) {
+    warnings += std::string(warnings.empty() ? "" : ",") + "{\"gate\":" + jsonString(quality::gateId(finding.gate)) +
+                ",\"blocking\":" + (finding.blocking ? "true" : "false") + ",\"text\":" + jsonString(finding.text) +
+                "}";
+  }
+  return "{\"syllables\":[" + syllables + "],\"pattern\":" + jsonString(assessment.pattern) +
+         ",\"euphony\":{\"score\":" + std::to_string(assessment.euphony.score) +
+         ",\"base\":" + std::to_string(quality::kEuphonyBase) + ",\"reasons\":[" + reasons +
+         "]},\"passes\":" + (assessment.verdict.passes() ? "true" : "false") + ",\"warnings\":[" + warnings + "]}";
+}
+
 }  // namespace quillan::cli

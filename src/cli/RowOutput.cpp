@@ -33,6 +33,14 @@ void writeJson(std::ostream& out, std::span<const generate::ResultRow> rows, con
     for (std::size_t c = 0; c < kJsonKeys.size(); ++c) {
       out << (c == 0 ? "" : ",") << '"' << kJsonKeys[c] << "\":" << jsonString(rows[r].cells[c]);
     }
+    const auto& details = rows[r].details;
+    out << ",\"pinyin\":" << jsonString(details.pinyin)
+        << ",\"euphony\":" << (details.euphony >= 0 ? std::to_string(details.euphony) : "null");
+    if (details.judged) {
+      out << ",\"gates\":" << gateIdsJson(details.failedGates) << ",\"warnings\":" << gateIdsJson(details.warnedGates);
+    } else {
+      out << ",\"gates\":null,\"warnings\":null";
+    }
     out << '}';
   }
   out << "\n],\"summary\":" << jsonString(summary) << ",\"notices\":[";

@@ -1,4 +1,4 @@
-// quillan-cli score <姓> <名> [--json] [--html FILE] [--text FILE]: the name report through the
+// quillan-cli score <姓> <名> [--json] [--html FILE] [--text FILE] [--avoid …]: the name report through the
 // data service; the text report on stdout (UTF-8), or the evaluation as JSON.
 #include <array>
 #include <iostream>
@@ -34,7 +34,7 @@ std::string evaluationJson(const evaluate::Evaluation& e) {
   return "{\"name\":" + jsonString(r.name) + ",\"characters\":[" + characters + "],\"grids\":[" + grids +
          "],\"characterElements\":" + jsonString(r.elements) + ",\"gridElements\":" + jsonString(r.talents) +
          ",\"luck\":" + jsonString(r.luck) + ",\"score\":" + jsonString(r.score) +
-         ",\"verdict\":" + jsonString(r.verdict) + "}";
+         ",\"verdict\":" + jsonString(r.verdict) + ",\"quality\":" + qualityJson(in.sound) + "}";
 }
 
 }  // namespace
@@ -47,6 +47,8 @@ void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) {
     bool json = false;
     std::string html;
     std::string text;
+    std::string avoid;
+    std::string avoidSound;
   };
   auto options = std::make_shared<Options>();
   command->add_option("surname", options->surname, "姓: one or two Chinese characters")->required();
@@ -54,14 +56,21 @@ void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) {
   command->add_flag("--json", options->json, "Print the evaluation as JSON instead of the text report");
   command->add_option("--html", options->html, "Also write the HTML report page here (GBK)");
   command->add_option("--text", options->text, "Also write the text report here (GBK)");
+  command->add_option("--avoid", options->avoid, "Characters the family avoids, warned of in the report: 国华");
+  command->add_option("--avoid-sound", options->avoidSound, "Sounds the family avoids: guo,hua");
   command->callback([options, service] {
     // Refuse bad input before any service is started.
     if (const auto problem = evaluate::nameInputProblem(options->surname, options->given)) {
       failCommand(kExitBadInput, problem->message);
     }
+    auto avoidance = quality::parseUserAvoidance(options->avoid, options->avoidSound);
+    if (const auto* problem = std::get_if<std::string>(&avoidance)) {
+      failCommand(kExitBadInput, "--avoid or --avoid-sound: " + *problem);
+    }
     ServiceConnection connection(*service);
     sources::ServiceCharacterLookup lookup(connection.client());
-    const auto evaluation = evaluate::evaluateName(options->surname, options->given, lookup);
+    const auto evaluation =
+        evaluate::evaluateName(options->surname, options->given, lookup, std::get<quality::UserAvoidance>(avoidance));
     requireEvaluated(evaluation, connection);
     sources::ServiceNumerologyTexts texts(connection.client());
     auto fields = evaluate::reportFields(evaluation, texts);

@@ -159,6 +159,8 @@ TEST(GenerateCommandLine, BadOptionsExitTwoWithAMessage) {
       {"--surname", "欧阳修"},
       {"--surname", "李", "--generation-char", "2:"},
       {"--surname", "李", "--mode", "self-chosen"},
+      {"--surname", "李", "--avoid", "国a"},
+      {"--surname", "李", "--avoid-sound", "guo,xx"},
   };
   for (const auto& args : cases) {
     const auto result = invoke(args);
@@ -173,6 +175,23 @@ TEST(GenerateCommandLine, BadOptionsExitTwoWithAMessage) {
   }
   EXPECT_EQ(invoke({"--surname", "li"}).err, "温馨提示：姓氏只能是中文汉字\n");
   EXPECT_EQ(invoke({"--surname", "李", "--generation-char", "2:"}).err, "温馨提示：请输入一个辈份字\n");
+  EXPECT_EQ(invoke({"--surname", "李", "--avoid-sound", "guo,xx"}).err,
+            "quillan-cli: --avoid or --avoid-sound: 要避开的读音「xx」不是一个拼音音节（例如 guo、hua）\n");
+}
+
+TEST(GenerateCommandLine, AdvancedRowsCarryTheirReadingScoreAndTheAvoidListApplies) {
+  const auto advanced = invoke(
+      {"--surname", "李", "--mode", "high-score", "--algorithm", "advanced", "--avoid", "华", "--format", "json"});
+  ASSERT_EQ(advanced.exitCode, 0) << advanced.err;
+  EXPECT_NE(advanced.out.find("\"euphony\":"), std::string::npos);
+  EXPECT_EQ(advanced.out.find("\"euphony\":null"), std::string::npos);
+  EXPECT_NE(advanced.out.find("\"gates\":[],\"warnings\":["), std::string::npos);
+  EXPECT_EQ(advanced.out.find("华"), std::string::npos);
+  EXPECT_NE(advanced.out.find("筛选去掉了"), std::string::npos);
+
+  const auto plain = invoke({"--surname", "李", "--mode", "high-score", "--format", "json"});
+  EXPECT_NE(plain.out.find("\"euphony\":null,\"gates\":null,\"warnings\":null"), std::string::npos);
+  EXPECT_EQ(plain.out.find("筛选去掉了"), std::string::npos);
 }
 
 TEST(GenerateCommandLine, LookupFailuresHaveTheirOwnExitCodes) {
