@@ -118,6 +118,22 @@ void placeCharacters(ReportInputs& inputs, const Found& surname, const Found& gi
   }
 }
 
+// How the full name reads: the surname with its surname reading, the given name with its name reading.
+quality::Assessment judgeSound(const Found& surname, const Found& given, const quality::UserAvoidance& avoidance) {
+  const quality::QualityChecker checker(quality::AvoidTables::builtIn(), avoidance);
+  std::vector<quality::SoundedChar> characters;
+  for (const auto& found : surname) {
+    characters.push_back(checker.sound(found.record.simplified, found.record.pinyin, false, -1));
+  }
+  for (const auto& found : given) {
+    // Details without readings come from a source that sends none: the level is unknown.
+    const int level = found.details.readings.empty() ? -1 : found.details.tghLevel;
+    characters.push_back(checker.sound(found.record.simplified, found.record.pinyin, true, level));
+  }
+  const quality::SoundedName name(std::move(characters));
+  return checker.assess(name.view());
+}
+
 std::vector<int> strokesOf(const std::vector<CharRecord>& records) {
   std::vector<int> strokes;
   for (const auto& record : records) {
@@ -150,7 +166,8 @@ std::optional<Evaluation> nameInputProblem(std::string_view surname, std::string
   return std::nullopt;
 }
 
-Evaluation evaluateName(std::string_view surname, std::string_view given, chars::CharacterLookup& lookup) {
+Evaluation evaluateName(std::string_view surname, std::string_view given, chars::CharacterLookup& lookup,
+                        const quality::UserAvoidance& avoidance) {
   if (auto problem = nameInputProblem(surname, given)) {
     return std::move(*problem);
   }
@@ -172,6 +189,7 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
 
   evaluation.status = EvaluationStatus::Done;
   placeCharacters(evaluation.inputs, surnameFound, givenFound);
+  evaluation.inputs.sound = judgeSound(surnameFound, givenFound, avoidance);
   for (int i = 0; i < scoring::kGridCount; ++i) {
     evaluation.inputs.grids[static_cast<std::size_t>(i)] = state.gridNumber(static_cast<scoring::Grid>(i));
   }
@@ -181,7 +199,7 @@ Evaluation evaluateName(std::string_view surname, std::string_view given, chars:
 }
 
 Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::string_view scoreText,
-                       chars::CharacterLookup& lookup) {
+                       chars::CharacterLookup& lookup, const quality::UserAvoidance& avoidance) {
   const auto all = common::splitCharacters(name);
   const auto grids = common::splitText(gridsText, ",");
   if (all.size() < 2 || all.size() > 4 || grids.size() != 5 || !common::isGbkHanText(name)) {
@@ -199,6 +217,7 @@ Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::s
   readAsSurname(surnameFound);
   evaluation.status = EvaluationStatus::Done;
   placeCharacters(evaluation.inputs, surnameFound, givenFound);
+  evaluation.inputs.sound = judgeSound(surnameFound, givenFound, avoidance);
   for (std::size_t i = 0; i < grids.size(); ++i) {
     evaluation.inputs.grids[i] = common::textToInt(grids[i]);
   }

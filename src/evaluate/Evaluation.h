@@ -9,6 +9,7 @@
 #include "evaluate/BirthDateTexts.h"
 #include "evaluate/NumerologyTexts.h"
 #include "evaluate/ReportBuilder.h"
+#include "quality/UserAvoidance.h"
 #include "scoring/ScoringState.h"
 
 namespace quillan::evaluate {
@@ -51,13 +52,14 @@ std::optional<Evaluation> nameInputProblem(std::string_view surname, std::string
 // Looks up every character, scores the name and fills the result's name texts. The surname and given name are
 // one or two Chinese characters each as typed (a longer one is read from its first and last
 // character). A missing character or an unreachable service ends it with a message instead of a
-// report computed from zero strokes.
-Evaluation evaluateName(std::string_view surname, std::string_view given, chars::CharacterLookup& lookup);
+// report computed from zero strokes. The sound is judged with the family's avoid list.
+Evaluation evaluateName(std::string_view surname, std::string_view given, chars::CharacterLookup& lookup,
+                        const quality::UserAvoidance& avoidance = {});
 
 // The report of a result-list row: its name (two to four characters), its five grid numbers
 // ("8,15,18,11,25") and its score, as the list shows them.
 Evaluation evaluateRow(std::string_view name, std::string_view gridsText, std::string_view scoreText,
-                       chars::CharacterLookup& lookup);
+                       chars::CharacterLookup& lookup, const quality::UserAvoidance& avoidance = {});
 
 // The report fields of an evaluation, with the texts of its five grids and its combination.
 // Numbers above 81 take the texts of their reduced number.

@@ -2,6 +2,7 @@
 
 #include "chars/Radicals.h"
 #include "common/TextNumbers.h"
+#include "evaluate/SoundSection.h"
 #include "evaluate/Verdict.h"
 #include "scoring/Element.h"
 #include "scoring/LuckTable.h"
@@ -20,6 +21,7 @@ constexpr std::array<std::array<int, 4>, 5> kCharacterSlots = {{
 }};
 constexpr std::array<int, 4> kBasisSlots = {62, 63, 64, 65};
 constexpr std::array<int, 4> kMeaningSlots = {66, 67, 68, 69};
+constexpr int kSoundSlot = 70;
 
 // Why the element, in small type beside it: "（部首水）", "（字义）", "（字音）", "（审定）".
 std::string basisText(const chars::CharDetails& details) {
@@ -56,6 +58,7 @@ ReportFields buildReportFields(const ReportInputs& inputs) {
     fields[kBasisSlots[position]] = basisText(inputs.details[position]);
     fields[kMeaningSlots[position]] = inputs.details[position].meaning;
   }
+  fields[kSoundSlot] = soundSectionHtml(inputs.sound, {inputs.details[2].meaning, inputs.details[3].meaning});
   for (int k = 0; k < 5; ++k) {
     const auto grid = inputs.grids[static_cast<std::size_t>(k)];
     const auto& texts = inputs.numberTexts[static_cast<std::size_t>(k)];

@@ -6,6 +6,7 @@
 #include "chars/CharDetails.h"
 #include "chars/CharRecord.h"
 #include "evaluate/ReportFields.h"
+#include "quality/NameQuality.h"
 
 namespace quillan::evaluate {
 
@@ -43,6 +44,7 @@ struct ReportInputs {
   std::array<NumberTexts, 5> numberTexts;       // same order
   TalentTexts talentTexts;
   std::string scoreText;
+  quality::Assessment sound;  // how the full name reads, and what its characters warn of
 };
 
 ReportFields buildReportFields(const ReportInputs& inputs);

@@ -8,6 +8,7 @@
 #include "FakeSources.h"
 #include "common/GbkCodec.h"
 #include "evaluate/ReportOutput.h"
+#include "evaluate/ReportTemplates.h"
 #include "evaluate/Verdict.h"
 
 namespace quillan::evaluate {
@@ -107,6 +108,31 @@ TEST(Evaluation, NumbersAboveEightyOneTakeTheTextsOfTheReducedNumber) {
 }
 
 // The text report of a fixed name, byte for byte against a checked-in file (GBK, CR LF).
+TEST(Evaluation, TheReportSaysHowTheNameSounds) {
+  auto lookup = tableLookup();
+  lookup.add(chars::parseEntry("杜,杜,dù,7,木"));
+  lookup.add(chars::parseEntry("子,子,zǐ,3,水"));
+  lookup.add(chars::parseEntry("腾,騰,téng,20,火"));
+  const auto joke = evaluateName("杜", "子腾", lookup);
+  ASSERT_EQ(joke.status, EvaluationStatus::Done) << joke.message;
+  EXPECT_FALSE(joke.inputs.sound.verdict.passes());
+  NamedTexts texts;
+  const auto fields = reportFields(joke, texts);
+  const std::string html = fillTemplate(htmlReportTemplate(), fields);
+  for (const char* part : {"<h2>音律与字义</h2>", "「杜子腾」读音近「肚子疼」（谐音笑话）", "仄仄平"}) {
+    EXPECT_NE(html.find(part), std::string::npos) << part;
+  }
+  // The section stands before the final score.
+  EXPECT_LT(html.find("音律与字义"), html.find("姓名五格三才综合评分"));
+
+  const auto avoided =
+      evaluateName("李", "明华", lookup, std::get<quality::UserAvoidance>(quality::parseUserAvoidance("", "hua")));
+  ASSERT_EQ(avoided.status, EvaluationStatus::Done);
+  ASSERT_FALSE(avoided.inputs.sound.findings.empty());
+  EXPECT_EQ(avoided.inputs.sound.findings.front().text, "「华」读 huá，在您要避开的读音（hua）里");
+  EXPECT_TRUE(evaluateName("李", "明华", lookup).inputs.sound.findings.empty());
+}
+
 TEST(ReportOutput, TextReportMatchesTheExpectedFile) {
   auto lookup = tableLookup();
   NamedTexts texts;
