@@ -132,7 +132,8 @@ void EvaluationCommands::scoreName() {
     refuse(*problem);
     return;
   }
-  evaluate([surname, given](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); },
+  evaluate([surname, given, avoidance = generation_->avoidance()](
+               chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup, avoidance); },
            true, [this](const Outcome& outcome) { showReport(outcome); });
 }
 
@@ -146,8 +147,8 @@ void EvaluationCommands::reportRow(int row) {
   const std::string name = cells[ResultColumn::Name];
   const std::string grids = cells[ResultColumn::Grids];
   const std::string score = cells[ResultColumn::Score];
-  evaluate([name, grids,
-            score](chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup); },
+  evaluate([name, grids, score, avoidance = generation_->avoidance()](
+               chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup, avoidance); },
            true, [this](const Outcome& outcome) { showReport(outcome); });
 }
 

@@ -1,7 +1,9 @@
 #include "app/GenerationPage.h"
 
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <variant>
 
 #include "app/BirthDateBoxes.h"
 #include "app/ChineseInputFilter.h"
@@ -36,6 +38,8 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
   }
   ui_->透明标签_进度->hide();
   ui_->进度条1->hide();
+  connect(ui_->编辑框_避开字, &QLineEdit::editingFinished, this, &GenerationPage::readAvoidanceBoxes);
+  connect(ui_->编辑框_避开音, &QLineEdit::editingFinished, this, &GenerationPage::readAvoidanceBoxes);
 
   auto* view = ui_->超级列表框1;
   view->setModel(results_);
@@ -142,6 +146,8 @@ void GenerationPage::registerHints(StatusHints& hints) {
   hints.add(ui_->单选框_起小名, tr("起小名：给宝宝起一个好听顺口的小名"));
   hints.add(ui_->单选框_普通算法, tr("普通算法：使用本算法可生成几十万名字，不用再为找不到满意的名字而发愁"));
   hints.add(ui_->单选框_高级算法, tr("高级算法：软件内部使用特殊算法计算，生成更加好听顺口易记的高质量名字"));
+  hints.add(ui_->编辑框_避开字, tr("要避开的字：如长辈名字里的字，两种算法生成的名字都不会用到它们"));
+  hints.add(ui_->编辑框_避开音, tr("要避开的读音：用拼音写，逗号隔开，不论声调，如 guo,hua"));
   hints.add(ui_->超级列表框1, tr("双击列表可查看名字详细评分说明"));
   // The list's viewport receives the pointer, not the view itself.
   hints.add(ui_->超级列表框1->viewport(), tr("双击列表可查看名字详细评分说明"));
@@ -179,7 +185,31 @@ generate::GenerationRequest GenerationPage::request() const {
   request.thirdCharText = ui_->编辑框3->text().toStdString();
   request.selfChosenText = ui_->编辑框5->text().toStdString();
   request.nicknamePattern = nicknamePattern_;
+  request.avoidance = avoidance_;
   return request;
+}
+
+void GenerationPage::setAvoidance(quality::UserAvoidance avoidance) {
+  avoidance_ = std::move(avoidance);
+  ui_->编辑框_避开字->setText(QString::fromStdString(avoidance_.charactersText()));
+  ui_->编辑框_避开音->setText(QString::fromStdString(avoidance_.soundsText()));
+}
+
+void GenerationPage::readAvoidanceBoxes() {
+  auto parsed =
+      quality::parseUserAvoidance(ui_->编辑框_避开字->text().toStdString(), ui_->编辑框_避开音->text().toStdString());
+  if (const auto* problem = std::get_if<std::string>(&parsed)) {
+    const quality::UserAvoidance kept = avoidance_;
+    setAvoidance(kept);
+    hooks_->inform(this, tr("温馨提示"), QString::fromStdString(*problem), DialogHooks::Tone::Warning);
+    return;
+  }
+  auto avoidance = std::get<quality::UserAvoidance>(std::move(parsed));
+  if (avoidance == avoidance_) {
+    return;
+  }
+  setAvoidance(std::move(avoidance));
+  emit avoidanceChanged(avoidance_);
 }
 
 QWidget* GenerationPage::boxForRefusal(generate::RequestProblem problem) const {

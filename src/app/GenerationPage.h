@@ -8,6 +8,7 @@
 #include "app/DialogHooks.h"
 #include "generate/GenerationOutcome.h"
 #include "generate/GenerationRequest.h"
+#include "quality/UserAvoidance.h"
 
 namespace Ui {
 class GenerationPage;
@@ -45,6 +46,10 @@ class GenerationPage : public QWidget {
 
   // Every selection a run depends on, read now.
   generate::GenerationRequest request() const;
+
+  // The family's avoid list, as the boxes beside the algorithm hold it (the last one they accepted).
+  const quality::UserAvoidance& avoidance() const { return avoidance_; }
+  void setAvoidance(quality::UserAvoidance avoidance);
   // The box a refusal of the request is about, for the focus after the message.
   QWidget* boxForRefusal(generate::RequestProblem problem) const;
 
@@ -69,15 +74,21 @@ class GenerationPage : public QWidget {
   void exportRequested();
   void bannerClicked();
   void rowActivated(int row);
+  // The user changed the avoid list and it reads well.
+  void avoidanceChanged(const quality::UserAvoidance& avoidance);
 
  private:
   void showPanel(QWidget* panel);
+  // The boxes' texts checked when the user leaves one: kept when they read well, else the user is
+  // told why and the boxes go back to the last good list.
+  void readAvoidanceBoxes();
   void applyNameLengthRule(int index);
   void applyBirthdayRule(int index);
   QRadioButton* patternRadio(generate::NicknamePattern pattern) const;
   QRadioButton* optionRadio(generate::GenerationCharOption option) const;
 
   std::unique_ptr<Ui::GenerationPage> ui_;
+  quality::UserAvoidance avoidance_;
   const DialogHooks* hooks_;
   ResultListModel* results_;
   BirthDateBoxes* birthDate_;

@@ -25,6 +25,7 @@
 #include "app/NotYetAvailable.h"
 #include "app/PageWindow.h"
 #include "app/Pictures.h"
+#include "app/PreferencesFile.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
 #include "app/SkinCatalog.h"
@@ -246,6 +247,7 @@ void MainWindow::startUp() {
   connect(generation_.get(), &GenerationController::busyChanged, this, &MainWindow::setBusy);
   connect(generationPage_, &GenerationPage::generateRequested, generation_.get(), &GenerationController::start);
   generationPage_->listsLoaded();
+  loadPreferences();
   // 5. The birth date from now, and the name-length and birthday defaults.
   const QDateTime now = this->now();
   generationPage_->fillBirthDate(now.date(), now.time());
@@ -327,6 +329,22 @@ void MainWindow::applySkin(int number) {
 void MainWindow::setBusy(bool busy) {
   generationPage_->setBusy(busy);
   scoringPage_->setBusy(busy);
+}
+
+void MainWindow::loadPreferences() {
+  preferences_ = std::make_unique<PreferencesFile>(options_.preferencesFile.empty() ? PreferencesFile::defaultPath()
+                                                                                    : options_.preferencesFile);
+  PreferencesLoad loaded = preferences_->load();
+  generationPage_->setAvoidance(std::move(loaded.preferences.avoidance));
+  if (!loaded.problem.empty()) {
+    options_.hooks.inform(this, tr("温馨提示"), QString::fromStdString(loaded.problem), DialogHooks::Tone::Warning);
+  }
+  connect(generationPage_, &GenerationPage::avoidanceChanged, this, [this](const quality::UserAvoidance& avoidance) {
+    if (const auto problem = preferences_->save({avoidance})) {
+      options_.hooks.inform(this, tr("温馨提示"), tr("设置无法保存：") + QString::fromStdString(*problem),
+                            DialogHooks::Tone::Warning);
+    }
+  });
 }
 
 void MainWindow::openHomePage() {

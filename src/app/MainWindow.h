@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -28,6 +29,7 @@ class BackgroundRunner;
 class GenerationController;
 class EvaluationCommands;
 class GenerationPage;
+class PreferencesFile;
 class ScoringPage;
 class StatusHints;
 class TrayController;
@@ -46,6 +48,8 @@ struct MainWindowOptions {
   std::function<QDateTime()> now;
   // Where the report page is written; the system's temporary folder when empty.
   QString temporaryFolder;
+  // The user's preferences file (the avoid list); PreferencesFile::defaultPath() when empty.
+  std::filesystem::path preferencesFile;
 };
 
 // The one main window: pages on 选择夹1, toolbar 工具条1, the menu bar, status bar 状态条1, skins
@@ -96,11 +100,14 @@ class MainWindow : public QMainWindow {
   void startUp();
   void serviceReached(DataSources sources, std::string problem);
   void openHomePage();
+  // The avoid list from the user's preferences file, and saving it whenever the user changes it.
+  void loadPreferences();
   void showAbout();
   void setBusy(bool busy);
   QDateTime now() const;
 
   MainWindowOptions options_;
+  std::unique_ptr<PreferencesFile> preferences_;
   chars::CharacterLists lists_;
   DataSources sources_;
   std::string serviceProblem_;

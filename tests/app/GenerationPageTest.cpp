@@ -123,6 +123,8 @@ class GenerationPageTest : public QObject {
   void embeddedServiceServesTheWindow();
   void configuredServiceIsUsed();
   void configuredServiceThatIsDownIsReported();
+  void avoidListIsKeptAndReachesTheRun();
+  void unreadablePreferencesAreKeptAside();
 };
 
 void GenerationPageTest::classicRunListsHundredNumberedRows() {
@@ -366,6 +368,83 @@ void GenerationPageTest::configuredServiceThatIsDownIsReported() {
   QCOMPARE(recorded.lastText(), QStringLiteral("无法连接数据服务"));
   QVERIFY(listed(*window).empty());
   QVERIFY(child<QWidget>(*window, "图片框_介绍")->isVisible());
+}
+
+void GenerationPageTest::avoidListIsKeptAndReachesTheRun() {
+  Recorded recorded;
+  auto lookup = testLookup();
+  MainWindowOptions options = recordingOptions(recorded);
+  options.lists = testLists();
+  options.lookup = lookup;
+  const std::filesystem::path preferences = options.preferencesFile;
+  auto window = makeWindow(std::move(options));
+  auto* characters = child<QLineEdit>(*window, "编辑框_避开字");
+  auto* sounds = child<QLineEdit>(*window, "编辑框_避开音");
+
+  // A sound that is no syllable is refused and the boxes keep the last good list.
+  sounds->setText(QStringLiteral("guo,xx"));
+  emit sounds->editingFinished();
+  QCOMPARE(recorded.lastText(), QStringLiteral("要避开的读音「xx」不是一个拼音音节（例如 guo、hua）"));
+  QCOMPARE(sounds->text(), QString());
+  QVERIFY(!std::filesystem::exists(preferences));
+
+  characters->setText(QStringLiteral("华、明"));
+  emit characters->editingFinished();
+  sounds->setText(QStringLiteral("Feng"));
+  emit sounds->editingFinished();
+  QCOMPARE(characters->text(), QStringLiteral("华明"));
+  QCOMPARE(sounds->text(), QStringLiteral("feng"));
+
+  child<QLineEdit>(*window, "编辑框1")->setText(QStringLiteral("李"));
+  child<QAbstractButton>(*window, "单选框_高分模式")->click();
+  QVERIFY(runOnce(*window));
+  const auto rows = listed(*window);
+  QVERIFY(!rows.empty());
+  QVERIFY(rows == expected(*window, *lookup));
+  for (const auto& row : rows) {
+    const QString name = QString::fromStdString(row.cells[1]);
+    QVERIFY2(!name.contains(QStringLiteral("华")) && !name.contains(QStringLiteral("明")) &&
+                 !name.contains(QStringLiteral("峰")),
+             qPrintable(name));
+  }
+  QVERIFY(recorded.lastText().contains(QStringLiteral("筛选去掉了")));
+
+  // The list was saved and a new window starts with it.
+  Recorded again;
+  MainWindowOptions next = recordingOptions(again);
+  next.lists = testLists();
+  next.lookup = lookup;
+  next.preferencesFile = preferences;
+  auto reopened = makeWindow(std::move(next));
+  QCOMPARE(child<QLineEdit>(*reopened, "编辑框_避开字")->text(), QStringLiteral("华明"));
+  QCOMPARE(child<QLineEdit>(*reopened, "编辑框_避开音")->text(), QStringLiteral("feng"));
+  QVERIFY(again.messages.empty());
+  std::filesystem::remove(preferences);
+}
+
+void GenerationPageTest::unreadablePreferencesAreKeptAside() {
+  QTemporaryDir folder;
+  const std::filesystem::path file = std::filesystem::path(folder.path().toStdString()) / "preferences.txt";
+  {
+    QFile broken(QString::fromStdString(file.string()));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("avoid_characters=国\nthis line means nothing\n");
+  }
+  Recorded recorded;
+  MainWindowOptions options = recordingOptions(recorded);
+  options.lists = testLists();
+  options.lookup = testLookup();
+  options.preferencesFile = file;
+  auto window = makeWindow(std::move(options));
+  QCOMPARE(child<QLineEdit>(*window, "编辑框_避开字")->text(), QString());
+  QVERIFY(recorded.lastText().contains(QStringLiteral("无法读取")));
+  QVERIFY(!std::filesystem::exists(file));
+  int kept = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(file.parent_path())) {
+    kept += entry.path().filename().string().starts_with("preferences.txt.unreadable-") ? 1 : 0;
+    QVERIFY(recorded.lastText().contains(QString::fromStdString(entry.path().string())));
+  }
+  QCOMPARE(kept, 1);
 }
 
 QTEST_MAIN(GenerationPageTest)

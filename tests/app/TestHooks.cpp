@@ -1,5 +1,9 @@
 #include "TestHooks.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <filesystem>
+
 #include <QApplication>
 #include <QTest>
 
@@ -19,6 +23,11 @@ void prepareOnce() {
 MainWindowOptions recordingOptions(Recorded& recorded) {
   MainWindowOptions options;
   options.trayAvailable = false;
+  // Never the user's own preferences: a file of this process that does not exist yet.
+  static int windows = 0;
+  options.preferencesFile = std::filesystem::path(QDir::tempPath().toStdString()) /
+                            ("quillan-test-preferences-" + std::to_string(QCoreApplication::applicationPid()) + "-" +
+                             std::to_string(++windows) + ".txt");
   options.hooks.inform = [&recorded](QWidget*, const QString& caption, const QString& text, DialogHooks::Tone) {
     recorded.messages.push_back({caption, text});
   };
