@@ -8,6 +8,7 @@
 #include "chars/MemoryCharacterLookup.h"
 #include "dataservice/DataServiceClient.h"
 #include "generate/Generate.h"
+#include "quality/NameQuality.h"
 #include "service/EmbeddedDataService.h"
 #include "sources/ServiceCharacterLookup.h"
 
@@ -20,7 +21,8 @@ const chars::CharacterLists& lists() {
   return loaded;
 }
 
-void runMode(benchmark::State& state, generate::GenerationMode mode) {
+void runMode(benchmark::State& state, generate::GenerationMode mode,
+             generate::Algorithm algorithm = generate::Algorithm::Normal) {
   if (lists().boys.empty()) {
     state.SkipWithError("the built-in boys' list is empty");
     return;
@@ -29,6 +31,7 @@ void runMode(benchmark::State& state, generate::GenerationMode mode) {
   generate::GenerationRequest request;
   request.surname = "李";
   request.mode = mode;
+  request.algorithm = algorithm;
   request.birthday = {"生日", "2013", "5", "20", "10"};
   std::vector<generate::ResultRow> rows;
   for (auto _ : state) {
@@ -46,6 +49,28 @@ BENCHMARK(BM_HighScoreRun)->Unit(benchmark::kMillisecond);
 
 void BM_ClassicRun(benchmark::State& state) { runMode(state, generate::GenerationMode::Classic); }
 BENCHMARK(BM_ClassicRun)->Unit(benchmark::kMicrosecond);
+
+// "高级算法": the same pairs, each checked by the quality gates, the rest ranked by 音律分.
+void BM_AdvancedHighScoreRun(benchmark::State& state) {
+  runMode(state, generate::GenerationMode::HighScore, generate::Algorithm::Advanced);
+}
+BENCHMARK(BM_AdvancedHighScoreRun)->Unit(benchmark::kMillisecond);
+
+void BM_AdvancedClassicRun(benchmark::State& state) {
+  runMode(state, generate::GenerationMode::Classic, generate::Algorithm::Advanced);
+}
+BENCHMARK(BM_AdvancedClassicRun)->Unit(benchmark::kMicrosecond);
+
+// The quality check of one full name whose characters are prepared, as a run checks each pair.
+void BM_QualityCheckOfOneName(benchmark::State& state) {
+  const quality::QualityChecker checker;
+  const quality::SoundedName name({checker.sound("李", "lǐ", false, -1), checker.sound("明", "míng", true, 1),
+                                   checker.sound("华", "huá", true, 1)});
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(checker.judge(name.view()));
+  }
+}
+BENCHMARK(BM_QualityCheckOfOneName);
 
 // 21 lookups (the surname and 20 characters), one request each, then 400 rows.
 void BM_SelfChosenTwentyThroughService(benchmark::State& state) {
