@@ -18,11 +18,11 @@ struct Candidate {
   quality::SoundedChar sound;
 };
 
-// A row of an advanced run, held until every pair is known and the list can be ranked.
-struct Ranked {
+// Where a row of an advanced run goes, known once every pair is; the rows themselves stay put.
+struct RankKey {
   int euphony;
   long scoreTenths;
-  ResultRow row;
+  std::size_t row;
 };
 
 bool passes(const scoring::ScoringState& scoring) {
@@ -56,7 +56,8 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
 
   auto scoring = context.scoringState;
   ResultRowMaker rowMaker;
-  std::vector<Ranked> ranked;
+  std::vector<ResultRow> held;
+  std::vector<RankKey> ranking;
   progress(0);
   for (int i = 0; i < count; ++i) {
     const auto& first = candidates[static_cast<std::size_t>(i)];
@@ -83,7 +84,8 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
                         context.surnamePinyin + ' ' + first.record.pinyin + ' ' + second.record.pinyin, scoring);
       judgement.describe(row.details);
       if (quality.advanced()) {
-        ranked.push_back({judgement.euphony, std::lround(scoring.totalScore() * 10), std::move(row)});
+        ranking.push_back({judgement.euphony, std::lround(scoring.totalScore() * 10), held.size()});
+        held.push_back(std::move(row));
       } else {
         sinks.row(std::move(row));
       }
@@ -92,14 +94,15 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
   }
   if (quality.advanced()) {
     // Highest 音律分 first, then the higher score; equal ones keep the plain run's order.
-    std::stable_sort(ranked.begin(), ranked.end(), [](const Ranked& a, const Ranked& b) {
+    std::stable_sort(ranking.begin(), ranking.end(), [](const RankKey& a, const RankKey& b) {
       return a.euphony != b.euphony ? a.euphony > b.euphony : a.scoreTenths > b.scoreTenths;
     });
     int number = 0;
-    for (auto& entry : ranked) {
-      entry.row.cells[0] = std::to_string(++number);
+    for (const RankKey& key : ranking) {
+      ResultRow& row = held[key.row];
+      row.cells[0] = std::to_string(++number);
       if (sinks.row) {
-        sinks.row(std::move(entry.row));
+        sinks.row(std::move(row));
       }
     }
   }

@@ -132,10 +132,7 @@ void QualityChecker::examine(NameView name, Report&& report) const {
   for (const SoundedChar* pointer : name) {
     const SoundedChar& c = *pointer;
     if (c.polyphone != nullptr) {
-      report(Gate::Polyphone, false, [&] {
-        return "「" + c.character + "」是多音字：名字里读 " + c.polyphone->nameReading + "，旁人常先读 " +
-               c.polyphone->usualReading + "（" + c.polyphone->note + "）";
-      });
+      report(Gate::Polyphone, false, [&] { return "「" + c.character + "」是多音字：" + c.polyphone->note; });
     }
   }
 }
