@@ -1,5 +1,5 @@
 #!/usr/bin/env node
-// Writes the calendar test fixture (tests/data/calendar/*.tsv) from lunar-javascript, a general
+// Writes the calendar and birth-chart test fixtures (tests/data/calendar/*.tsv) from lunar-javascript, a general
 // calendar library we trust as an independent oracle. Dev-only: run by hand, never by CI or the
 // build; the tests read the committed output. Run it with the library installed outside the repo:
 //
@@ -126,5 +126,23 @@ fs.writeFileSync(path.join(outDir, 'datetimes.tsv'),
 // The sixty pairs and their Nayin.
 const pairs = LunarUtil.JIA_ZI.map((name, i) => [i + 1, name, LunarUtil.NAYIN[name]].join('\t'));
 fs.writeFileSync(path.join(outDir, 'sexagenary.tsv'), header(['index', 'pair', 'nayin']) + pairs.join('\n') + '\n');
+
+// Charts: every tenth random date-time with its hidden stems, ten gods and Nayin (sect 2 as above).
+// The day stem's own ten god is the library's "日主".
+const chartRows = [];
+seed = 19010101;
+for (let i = 0; i < 400; i++) {
+  const s = at(randomInt(firstJd, lastJd), randomInt(0, 23), randomInt(0, 59), 0);
+  const e = s.getLunar().getEightChar();
+  e.setSect(2);
+  const pillar = (p) => [e['get' + p](), e['get' + p + 'HideGan']().join(''), e['get' + p + 'ShiShenGan'](),
+                         e['get' + p + 'ShiShenZhi']().join(','), e['get' + p + 'NaYin']()];
+  chartRows.push([ymdhms(s), ...pillar('Year'), ...pillar('Month'), ...pillar('Day'), ...pillar('Time')].join('\t'));
+}
+const chartColumns = ['datetime'];
+for (const p of ['year', 'month', 'day', 'hour']) {
+  chartColumns.push(`${p}_pillar`, `${p}_hidden`, `${p}_stem_god`, `${p}_hidden_gods`, `${p}_nayin`);
+}
+fs.writeFileSync(path.join(outDir, 'charts.tsv'), header(chartColumns) + chartRows.join('\n') + '\n');
 
 console.log(`${termLines.length} terms, ${monthRows.length} months, ${rows.length} date-times, 60 pairs`);
