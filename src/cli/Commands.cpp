@@ -9,6 +9,7 @@ void addCharCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addCalendarCommand(CLI::App& app);
+void addBaziCommand(CLI::App& app);
 void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
@@ -19,6 +20,7 @@ void registerCommands(CLI::App& app) {
   addScoreCommand(app, service);
   addGenerateCommand(app, service);
   addCalendarCommand(app);
+  addBaziCommand(app);
   addCertificateCommand(app, service);
 }
 
