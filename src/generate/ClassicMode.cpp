@@ -79,7 +79,11 @@ GenerationOutcome runClassicMode(const CheckedRequest& run, const GenerationCont
     }
     RunQuality::Judgement judgement;
     if (quality.active()) {
-      judgement = quality.judge(&given[0].sound, given.size() > 1 ? &given[1].sound : nullptr);
+      std::string elements;
+      for (const auto& position : given) {
+        elements += position.record.element;
+      }
+      judgement = quality.judge(elements, &given[0].sound, given.size() > 1 ? &given[1].sound : nullptr);
       if (!judgement.keep) {
         continue;
       }

@@ -20,6 +20,7 @@ struct Candidate {
 
 // Where a row of an advanced run goes, known once every pair is; the rows themselves stay put.
 struct RankKey {
+  int favourable;
   int euphony;
   long scoreTenths;
   std::size_t row;
@@ -68,7 +69,8 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
       }
       RunQuality::Judgement judgement;
       if (quality.active()) {
-        judgement = quality.judge(&first.sound, &second.sound);
+        judgement =
+            quality.judge(std::string(first.record.element) + second.record.element, &first.sound, &second.sound);
         if (!judgement.keep) {
           continue;
         }
@@ -84,7 +86,8 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
                         context.surnamePinyin + ' ' + first.record.pinyin + ' ' + second.record.pinyin, scoring);
       judgement.describe(row.details);
       if (quality.advanced()) {
-        ranking.push_back({judgement.euphony, std::lround(scoring.totalScore() * 10), held.size()});
+        ranking.push_back(
+            {judgement.favourable, judgement.euphony, std::lround(scoring.totalScore() * 10), held.size()});
         held.push_back(std::move(row));
       } else {
         sinks.row(std::move(row));
@@ -93,8 +96,12 @@ GenerationOutcome runHighScoreMode(const CheckedRequest& run, const GenerationCo
     progress(i + 1);
   }
   if (quality.advanced()) {
-    // Highest 音律分 first, then the higher score; equal ones keep the plain run's order.
+    // With a known birthday the names bringing more of its 喜用神 first; then the highest 音律分, then
+    // the higher score; equal ones keep the plain run's order.
     std::stable_sort(ranking.begin(), ranking.end(), [](const RankKey& a, const RankKey& b) {
+      if (a.favourable != b.favourable) {
+        return a.favourable > b.favourable;
+      }
       return a.euphony != b.euphony ? a.euphony > b.euphony : a.scoreTenths > b.scoreTenths;
     });
     int number = 0;

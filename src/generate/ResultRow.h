@@ -27,6 +27,7 @@ struct RowDetails {
   bool judged = false;       // the run checked the name's quality (below)
   unsigned failedGates = 0;  // bit (1 << quality::Gate) of each gate it failed
   unsigned warnedGates = 0;  // and of each warning
+  int favourable = -1;  // given-name characters whose 字意五行 is the birth chart's 用神 or 喜神; -1 unknown
 
   bool operator==(const RowDetails&) const = default;
 };

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "common/TextSplit.h"
+#include "generate/BirthdayChart.h"
 
 namespace quillan::generate {
 
@@ -38,6 +39,9 @@ RunQuality::RunQuality(const CheckedRequest& run, const GenerationContext& conte
   for (std::size_t i = 0; i < run.surnameCharacters.size(); ++i) {
     surname_.push_back(checker_.sound(run.surnameCharacters[i], i < readings.size() ? readings[i] : "", false, -1));
   }
+  if (advanced_) {
+    chart_ = birthdayChart(run.request.birthday);
+  }
   if (run.placesGenerationChar()) {
     generationChar_ =
         checker_.sound(run.generationCharacter, context.generationCharRecord.pinyin, true, context.generationCharLevel);
@@ -71,11 +75,21 @@ RunQuality::Judgement RunQuality::judge(const quality::SoundedChar* first, const
   return {keep, true, advanced_ ? verdict.euphony : -1, verdict.failedGates, verdict.warnedGates};
 }
 
+RunQuality::Judgement RunQuality::judge(std::string_view givenElements, const quality::SoundedChar* first,
+                                        const quality::SoundedChar* second) {
+  Judgement judgement = judge(first, second);
+  if (judgement.keep && chart_) {
+    judgement.favourable = favourableCount(*chart_, givenElements);
+  }
+  return judgement;
+}
+
 void RunQuality::Judgement::describe(RowDetails& details) const {
   details.judged = judged;
   details.euphony = euphony;
   details.failedGates = failedGates;
   details.warnedGates = warnedGates;
+  details.favourable = favourable;
 }
 
 }  // namespace quillan::generate

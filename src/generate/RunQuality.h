@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "bazi/BirthChart.h"
 #include "chars/CharRecord.h"
 #include "generate/GenerationContext.h"
 #include "generate/RequestCheck.h"
@@ -48,11 +49,19 @@ class RunQuality {
     int euphony = -1;  // set in advanced runs
     unsigned failedGates = 0;
     unsigned warnedGates = 0;
+    int favourable = -1;  // given-name characters carrying 用神 or 喜神; -1 without a chart
 
     void describe(RowDetails& details) const;
   };
   // The surname's characters, then the given ones.
   Judgement judge(const quality::SoundedChar* first, const quality::SoundedChar* second = nullptr);
+  // The same with the given name's elements ("木火"), which an advanced run with a known birthday
+  // counts against the chart's 喜用神.
+  Judgement judge(std::string_view givenElements, const quality::SoundedChar* first,
+                  const quality::SoundedChar* second = nullptr);
+
+  // The birth chart an advanced run ranks by, when the birthday is known.
+  const std::optional<bazi::BirthChart>& chart() const { return chart_; }
 
   const GateTally& tally() const { return tally_; }
 
@@ -61,6 +70,7 @@ class RunQuality {
   quality::QualityChecker checker_;
   std::vector<quality::SoundedChar> surname_;
   quality::SoundedChar generationChar_;
+  std::optional<bazi::BirthChart> chart_;
   GateTally tally_;
 };
 

@@ -6,6 +6,7 @@
 #include "GenerateFixture.h"
 #include "common/TextNumbers.h"
 #include "common/TextSplit.h"
+#include "generate/BirthdayChart.h"
 #include "quality/NameQuality.h"
 
 namespace quillan::generate {
@@ -47,6 +48,7 @@ chars::CharacterLists qualityLists() {
 TEST(AdvancedAlgorithm, HighScoreIsThePlainRunFilteredByTheGatesAndRanked) {
   const auto lists = qualityLists();
   auto req = request("李", GenerationMode::HighScore);
+  req.birthday.birthday = "未知";  // no birth chart: the ranking is 音律分, then score
   const auto plain = run(req, lists);
   req.algorithm = Algorithm::Advanced;
   const auto advanced = run(req, lists);
@@ -87,6 +89,38 @@ TEST(AdvancedAlgorithm, HighScoreIsThePlainRunFilteredByTheGatesAndRanked) {
   EXPECT_TRUE(advanced.outcome.summary.starts_with(first)) << advanced.outcome.summary;
   for (const auto& row : plain.rows) {
     EXPECT_EQ(row.details.euphony, -1);  // the plain run judges nothing
+  }
+}
+
+TEST(AdvancedAlgorithm, AKnownBirthdayRanksByTheChartsFavourableElementsFirst) {
+  const auto lists = qualityLists();
+  auto req = request("李", GenerationMode::HighScore);  // born 2013-05-20 10:00
+  req.algorithm = Algorithm::Advanced;
+  const auto chart = birthdayChart(req.birthday);
+  ASSERT_TRUE(chart.has_value());
+  const auto ranked = run(req, lists);
+  ASSERT_FALSE(ranked.rows.empty());
+  const auto favourable = [&](const ResultRow& row) {
+    return favourableCount(*chart, row[ResultColumn::Elements].substr(3));  // after the surname's element
+  };
+  bool sawBoth = false;
+  for (std::size_t i = 0; i < ranked.rows.size(); ++i) {
+    const auto& row = ranked.rows[i];
+    EXPECT_EQ(row.details.favourable, favourable(row)) << row[ResultColumn::Name];
+    if (i > 0) {
+      const auto& before = ranked.rows[i - 1];
+      EXPECT_GE(before.details.favourable, row.details.favourable);
+      if (before.details.favourable == row.details.favourable) {
+        EXPECT_GE(before.details.euphony, row.details.euphony) << row[ResultColumn::Name];
+      } else {
+        sawBoth = true;
+      }
+    }
+  }
+  EXPECT_TRUE(sawBoth);
+  req.birthday.birthday = "未知";  // no chart: 音律分 alone
+  for (const auto& row : run(req, lists).rows) {
+    EXPECT_EQ(row.details.favourable, -1);
   }
 }
 
