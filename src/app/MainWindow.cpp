@@ -30,6 +30,7 @@
 #include "app/SkinCatalog.h"
 #include "app/StatusHints.h"
 #include "app/TrayController.h"
+#include "common/Version.h"
 #include "content/Collections.h"
 #include "content/PageAddress.h"
 #include "session/DataServiceSession.h"
@@ -339,7 +340,7 @@ void MainWindow::showAbout() {
   options_.hooks.inform(this, tr("关于我们"),
                         tr("Quillan %1\n\n以康熙笔画推算五格、八十一数理与三才配置，为宝宝生成、评定名字。\n"
                            "数理之说源于民俗，仅供参考。")
-                            .arg(QStringLiteral(QUILLAN_VERSION)),
+                            .arg(QString::fromUtf8(common::programVersion().data(), static_cast<qsizetype>(common::programVersion().size()))),
                         DialogHooks::Tone::Plain);
 }
 
