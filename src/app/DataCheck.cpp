@@ -22,8 +22,8 @@ int checkData(const AppConfig& config, std::ostream& out, std::ostream& err) {
   const auto sources = sourcesOf(std::shared_ptr<session::DataServiceSession>(std::move(opening.session)));
   const auto found = sources.lookup->lookup("李");
   if (found.status != chars::LookupStatus::Found) {
-    err << "quillan: " << sources.description << " answered no record for 李: "
-        << (found.failure.empty() ? "not found" : found.failure) << "\n";
+    err << "quillan: " << sources.description
+        << " answered no record for 李: " << (found.failure.empty() ? "not found" : found.failure) << "\n";
     return 1;
   }
   const auto number = sources.texts->numberTexts(1);

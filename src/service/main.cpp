@@ -69,7 +69,8 @@ int main(int argc, char** argv) {
   config.host = address->first;
   config.port = address->second;
   config.databasePath = database.empty() ? quillan::service::bundledDatabasePath() : std::filesystem::path(database);
-  config.contentDirectory = content.empty() ? quillan::service::bundledContentDirectory() : std::filesystem::path(content);
+  config.contentDirectory =
+      content.empty() ? quillan::service::bundledContentDirectory() : std::filesystem::path(content);
   config.limits.maxConnections = maxConnections;
   config.keyText = CLI::detail::join(keyLetters, ",");
   if (const auto problem = quillan::service::configProblem(config); !problem.empty()) {

@@ -75,6 +75,7 @@ class MainWindowShellTest : public QObject {
   void homePageOnlyWhenConfigured();
   void minimiseToNotificationArea();
   void pagesWithoutFunctionsSaySo();
+  void statusBarNamesTheDataService();
 };
 
 void MainWindowShellTest::startUpState() {
@@ -462,6 +463,24 @@ void MainWindowShellTest::pagesWithoutFunctionsSaySo() {
     QVERIFY(!button->isEnabled());
     QVERIFY(!button->toolTip().isEmpty());
   }
+}
+
+void MainWindowShellTest::statusBarNamesTheDataService() {
+  Recorded recorded;
+  auto embedded = makeWindow(recorded);
+  const auto* status = child<QLabel>(*embedded, QStringLiteral("状态条1_数据服务"));
+  QVERIFY2(status->text().startsWith(QStringLiteral("数据服务：内置 http://127.0.0.1:")), qPrintable(status->text()));
+  QVERIFY2(status->text().endsWith(QStringLiteral("，上次请求成功")), qPrintable(status->text()));
+  embedded.reset();
+
+  // A configured service that nobody runs: the window says so and why.
+  MainWindowOptions options = recordingOptions(recorded);
+  options.config.serviceBase = QStringLiteral("http://127.0.0.1:1/");
+  options.config.serviceKey = QStringLiteral("q,w,e,r,t,y,u,i,o,p,a");
+  auto unreachable = makeWindow(std::move(options));
+  const QString text = child<QLabel>(*unreachable, QStringLiteral("状态条1_数据服务"))->text();
+  QVERIFY2(text.startsWith(QStringLiteral("数据服务：不可用（")), qPrintable(text));
+  QVERIFY2(text.contains(QStringLiteral("http://127.0.0.1:1/")), qPrintable(text));
 }
 
 QTEST_MAIN(MainWindowShellTest)

@@ -129,7 +129,8 @@ TEST_F(ServiceTest, ServesContentPages) {
 
 TEST_F(ServiceTest, HealthNamesTheVersionAndTheRowsOfEachTable) {
   startServer();
-  const auto reply = testing::exchangeRaw(server_->port(), "GET /health HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+  const auto reply =
+      testing::exchangeRaw(server_->port(), "GET /health HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
   EXPECT_EQ(testing::statusOf(reply), 200);
   EXPECT_NE(reply.find("Content-Type: application/json"), std::string::npos);
   // The fixture's tables: seven characters, four numbers, two combinations.
