@@ -4,16 +4,18 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillan)
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
-set(CPACK_PACKAGE_CONTACT "Quillan developers <quillan@localhost.localdomain>")
+set(CPACK_PACKAGE_CONTACT "Quillan developers <quillan@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Chinese given names by stroke-count numerology")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillan helps parents choose a Chinese given name for their baby by stroke-count numerology
-(folk custom, shown for entertainment): the five grids of a name from the Kangxi stroke counts,
-the 81-number luck table, the three-talents combination and a total score. It generates names
-for a surname, scores a name in a report and draws a naming certificate.
-.
-The package holds the desktop program, quillan-cli, the data service quillan-dataservice with a
-hardened systemd unit (not enabled), the character database and the content pages.")
+    "Quillan helps parents choose a Chinese given name for their baby by
+stroke-count numerology, shown as folk custom for entertainment: the five
+grids of a name from the Kangxi stroke counts, the 81-number luck table, the
+three-talents combination and a total score. It generates names for a
+surname, scores a name in a report and draws a naming certificate.
+
+The package holds the desktop program, quillan-cli, the data service
+quillan-dataservice with a hardened systemd unit (not enabled), the character
+database and the content pages.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
