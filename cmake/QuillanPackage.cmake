@@ -17,9 +17,8 @@ The package holds the desktop program, quillan-cli, the data service
 quillan-dataservice with a hardened systemd unit (not enabled), the character
 database and the content pages.")
 set(CPACK_PACKAGING_INSTALL_PREFIX "/usr")
-# The install runs with the prefix /usr into a staging DESTDIR, so that the unit and settings land
-# in /lib and /etc (deploy/InstallServiceFiles.cmake.in).
-set(CPACK_SET_DESTDIR ON)
+# CPack's Debian generator installs with this prefix into a staging DESTDIR, whatever the build's
+# prefix, so that the unit and settings land in /lib and /etc (deploy/InstallServiceFiles.cmake.in).
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
