@@ -18,8 +18,11 @@
 #include "app/BirthDateBoxes.h"
 #include "app/GenerationPage.h"
 #include "app/MainWindow.h"
+#include "app/RecordingLookup.h"
+#include "app/ServiceStatusText.h"
 #include "app/SkinCatalog.h"
 #include "app/TrayController.h"
+#include "chars/MemoryCharacterLookup.h"
 
 using namespace quillan::app;
 using namespace quillan::app::testing;
@@ -76,6 +79,7 @@ class MainWindowShellTest : public QObject {
   void minimiseToNotificationArea();
   void pagesWithoutFunctionsSaySo();
   void statusBarNamesTheDataService();
+  void serviceStatusFollowsTheLastLookup();
 };
 
 void MainWindowShellTest::startUpState() {
@@ -481,6 +485,24 @@ void MainWindowShellTest::statusBarNamesTheDataService() {
   const QString text = child<QLabel>(*unreachable, QStringLiteral("状态条1_数据服务"))->text();
   QVERIFY2(text.startsWith(QStringLiteral("数据服务：不可用（")), qPrintable(text));
   QVERIFY2(text.contains(QStringLiteral("http://127.0.0.1:1/")), qPrintable(text));
+}
+
+void MainWindowShellTest::serviceStatusFollowsTheLastLookup() {
+  quillan::chars::MemoryCharacterLookup service;  // knows no character: every lookup is answered "not found"
+  DataSources sources;
+  sources.baseAddress = "http://10.0.0.5:8080/names/";
+  sources.requests = std::make_shared<RequestRecord>();
+  sources.lookup = std::make_shared<RecordingLookup>(service, sources.requests);
+  const QString address = QStringLiteral("数据服务：http://10.0.0.5:8080/names/");
+  QCOMPARE(serviceStatusText(sources, {}, true), address);
+  sources.lookup->lookup("李");
+  QCOMPARE(serviceStatusText(sources, {}, true), address + QStringLiteral("，上次请求成功"));
+  service.setReachable(false);
+  sources.lookup->lookup("李");
+  QCOMPARE(serviceStatusText(sources, {}, true), address + QStringLiteral("，上次请求失败"));
+  service.setReachable(true);
+  sources.lookup->lookup("明");
+  QCOMPARE(serviceStatusText(sources, {}, true), address + QStringLiteral("，上次请求成功"));
 }
 
 QTEST_MAIN(MainWindowShellTest)
