@@ -12,6 +12,28 @@ trap 'rm -rf "$stage"' EXIT
 DESTDIR="$stage" cmake --install "$build" --prefix /opt/quillan >"$stage/install.log"
 prefix="$stage/opt/quillan"
 
+# What a package carries besides the programs, placed for this prefix.
+expected=(share/quillan/quillan.sqlite share/man/man1/quillan-cli.1.gz share/man/man1/quillan-dataservice.1.gz
+          share/doc/quillan/copyright share/doc/quillan/changelog.gz share/doc/quillan/nginx/quillan.conf
+          lib/systemd/system/quillan-dataservice.service etc/quillan/dataservice.ini)
+if [ "$with_window" = ON ]; then
+  expected+=(share/man/man1/quillan.1.gz share/applications/quillan.desktop share/icons/hicolor/scalable/apps/quillan.svg
+             share/icons/hicolor/256x256/apps/quillan.png share/metainfo/io.github.quillan.Quillan.metainfo.xml)
+fi
+for file in "${expected[@]}"; do
+  [ -s "$prefix/$file" ] || { echo "FAILED: the install lacks $file" >&2; exit 1; }
+done
+grep -qx "ExecStart=/opt/quillan/bin/quillan-dataservice --config %d/dataservice.ini" \
+  "$prefix/lib/systemd/system/quillan-dataservice.service" || { echo "FAILED: the unit's ExecStart" >&2; exit 1; }
+grep -q "^LoadCredential=dataservice.ini:/opt/quillan/etc/quillan/dataservice.ini$" \
+  "$prefix/lib/systemd/system/quillan-dataservice.service" || { echo "FAILED: the unit's settings file" >&2; exit 1; }
+[ "$(stat -c %a "$prefix/etc/quillan/dataservice.ini")" = 600 ] || { echo "FAILED: the settings are not root's only" >&2; exit 1; }
+if [ "$with_window" = ON ]; then
+  # The PNG's header: width and height, 256 each.
+  [ "$(od -An -tu1 -j16 -N8 "$prefix/share/icons/hicolor/256x256/apps/quillan.png" | tr -s ' ')" = " 0 0 1 0 0 0 1 0" ] ||
+    { echo "FAILED: the bitmap icon is not 256 x 256" >&2; exit 1; }
+fi
+
 # Inside the namespace: the trees are empty folders; everything else is as it was.
 unshare --mount --map-root-user bash -s "$prefix" "$build" "$source" "$with_window" <<'INNER'
 set -euo pipefail
