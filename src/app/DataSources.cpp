@@ -1,5 +1,6 @@
 #include "app/DataSources.h"
 
+#include "app/RecordingLookup.h"
 #include "session/DataServiceSession.h"
 #include "sources/ServiceCharacterLookup.h"
 #include "sources/ServiceNumerologyTexts.h"
@@ -10,11 +11,16 @@ namespace {
 // The session and the two sources over its client, owned together.
 struct SessionSources {
   std::shared_ptr<session::DataServiceSession> session;
-  sources::ServiceCharacterLookup lookup;
+  sources::ServiceCharacterLookup serviceLookup;
+  std::shared_ptr<RequestRecord> requests = std::make_shared<RequestRecord>();
+  RecordingLookup lookup;
   sources::ServiceNumerologyTexts texts;
 
   explicit SessionSources(std::shared_ptr<session::DataServiceSession> opened)
-      : session(std::move(opened)), lookup(session->client()), texts(session->client()) {}
+      : session(std::move(opened)),
+        serviceLookup(session->client()),
+        lookup(serviceLookup, requests),
+        texts(session->client()) {}
 };
 
 }  // namespace
@@ -24,6 +30,9 @@ DataSources sourcesOf(std::shared_ptr<session::DataServiceSession> session) {
   DataSources sources;
   sources.baseAddress = owned->session->baseAddress();
   sources.description = owned->session->description();
+  sources.embedded = owned->session->embedded();
+  sources.requests = owned->requests;
+  sources.requests->record(true);  // the session is open: the service answered its clock request
   // Aliasing pointers: each points at its source and shares the whole bundle's ownership.
   sources.lookup = std::shared_ptr<chars::CharacterLookup>(owned, &owned->lookup);
   sources.texts = std::shared_ptr<evaluate::NumerologyTexts>(owned, &owned->texts);

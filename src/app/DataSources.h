@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "app/RequestRecord.h"
 #include "chars/CharacterLookup.h"
 #include "evaluate/NumerologyTexts.h"
 
@@ -20,6 +21,8 @@ struct DataSources {
   std::shared_ptr<evaluate::NumerologyTexts> texts;
   std::string baseAddress;  // where the content pages lie; empty without a service
   std::string description;  // "the embedded data service at …"
+  bool embedded = false;
+  std::shared_ptr<RequestRecord> requests;  // whether the lookup's last request was answered
 };
 
 // The sources over a data service session; both share its ownership.

@@ -9,6 +9,7 @@
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 #include <QTime>
+#include <QTimer>
 #include <QToolBar>
 
 #include "app/ArticleListWindow.h"
@@ -28,9 +29,11 @@
 #include "app/PreferencesFile.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
+#include "app/ServiceStatusText.h"
 #include "app/SkinCatalog.h"
 #include "app/StatusHints.h"
 #include "app/TrayController.h"
+#include "common/Version.h"
 #include "content/Collections.h"
 #include "content/PageAddress.h"
 #include "session/DataServiceSession.h"
@@ -227,6 +230,14 @@ void MainWindow::buildStatusBar() {
   statusPart0_ = new QLabel(bar);
   statusPart0_->setObjectName(QStringLiteral("状态条1_部分0"));
   bar->addWidget(statusPart0_, 1);
+  // Which data service answers, and whether it did last time; lookups run on worker threads, so
+  // the text is refreshed from their record twice a second.
+  serviceStatus_ = new QLabel(serviceStatusText(sources_, serviceProblem_, started_), bar);
+  serviceStatus_->setObjectName(QStringLiteral("状态条1_数据服务"));
+  bar->addPermanentWidget(serviceStatus_);
+  auto* refresh = new QTimer(serviceStatus_);
+  connect(refresh, &QTimer::timeout, this, &MainWindow::showServiceStatus);
+  refresh->start(500);
   hints_ = new StatusHints(statusPart0_, tr("Quillan · 以康熙笔画推算五格三才，愿每个宝宝都有一个好名字"), this);
 }
 
@@ -297,7 +308,15 @@ void MainWindow::serviceReached(DataSources sources, std::string problem) {
     menu->setEnabled(true);
   }
   started_ = true;
+  showServiceStatus();
   emit startUpEnded();
+}
+
+void MainWindow::showServiceStatus() {
+  const QString text = serviceStatusText(sources_, serviceProblem_, started_);
+  if (serviceStatus_->text() != text) {
+    serviceStatus_->setText(text);
+  }
 }
 
 QDateTime MainWindow::now() const { return options_.now ? options_.now() : QDateTime::currentDateTime(); }
@@ -357,7 +376,8 @@ void MainWindow::showAbout() {
   options_.hooks.inform(this, tr("关于我们"),
                         tr("Quillan %1\n\n以康熙笔画推算五格、八十一数理与三才配置，为宝宝生成、评定名字。\n"
                            "数理之说源于民俗，仅供参考。")
-                            .arg(QStringLiteral(QUILLAN_VERSION)),
+                            .arg(QString::fromUtf8(common::programVersion().data(),
+                                                   static_cast<qsizetype>(common::programVersion().size()))),
                         DialogHooks::Tone::Plain);
 }
 

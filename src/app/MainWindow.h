@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
   void loadPreferences();
   void showAbout();
   void setBusy(bool busy);
+  void showServiceStatus();
   QDateTime now() const;
 
   MainWindowOptions options_;
@@ -124,6 +125,7 @@ class MainWindow : public QMainWindow {
   std::vector<QMenu*> startUpMenus_;
   QActionGroup* skinGroup_ = nullptr;
   QLabel* statusPart0_ = nullptr;
+  QLabel* serviceStatus_ = nullptr;
   StatusHints* hints_ = nullptr;
   TrayController* tray_ = nullptr;
   EvaluationCommands* evaluation_ = nullptr;

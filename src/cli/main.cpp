@@ -1,9 +1,11 @@
 #include <CLI/CLI.hpp>
 
 #include "cli/Commands.h"
+#include "common/Version.h"
 
 int main(int argc, char** argv) {
   CLI::App app{"Quillan: Chinese given names by stroke-count numerology (the core without a window)", "quillan-cli"};
+  app.set_version_flag("--version", "quillan-cli " + std::string(quillan::common::programVersion()));
   quillan::cli::registerCommands(app);
   try {
     app.parse(argc, argv);

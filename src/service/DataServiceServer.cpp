@@ -9,6 +9,7 @@
 #include "common/FailureLog.h"
 #include "common/FormFields.h"
 #include "common/RandomGenerator.h"
+#include "common/Version.h"
 #include "service/ConnectionQueue.h"
 #include "service/QueryWhitelist.h"
 #include "service/ReplyEncoder.h"
@@ -48,6 +49,15 @@ std::size_t headerBytes(const httplib::Request& request) {
     bytes += name.size() + value.size() + 4;
   }
   return bytes;
+}
+
+// {"status":"ok","version":"0.1.0","rows":{"zzdcx":20902,...}}; table names need no escaping.
+std::string healthReply(const std::vector<TableRows>& counts) {
+  std::string text = "{\"status\":\"ok\",\"version\":\"" + std::string(common::programVersion()) + "\",\"rows\":{";
+  for (std::size_t i = 0; i < counts.size(); ++i) {
+    text += (i == 0 ? "\"" : ",\"") + counts[i].table + "\":" + std::to_string(counts[i].rows);
+  }
+  return text + "}}";
 }
 
 ServiceConfig checked(ServiceConfig config) {
@@ -161,6 +171,17 @@ void DataServiceServer::installHandlers() {
         }
         response.set_content(cloakReply(text, trailer, threadRandom()), kReplyType);
       });
+  // For a load balancer's polls: 200 while the store can be read, 503 (and one logged line) when not.
+  http.Get(regexEscaped(config_.basePath) + "health", [this](const httplib::Request&, httplib::Response& response) {
+    response.set_header("Cache-Control", "no-store");
+    try {
+      response.set_content(healthReply(store_.rowCounts()), "application/json");
+    } catch (const StoreError& error) {
+      common::logFailure("data service", std::string("health: the store cannot be read: ") + error.what());
+      response.status = 503;
+      response.set_content("{\"status\":\"failing\"}", "application/json");
+    }
+  });
   http.Get(regexEscaped(config_.basePath) + "tovka/(.+)",
            [this](const httplib::Request& request, httplib::Response& response) {
              auto page = pages_.find(request.matches[1].str());

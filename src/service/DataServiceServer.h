@@ -22,6 +22,7 @@ namespace quillan::service {
 //   GET  <base>Velmora.asp?C=3        the clock in seconds, as decimal text
 //   POST <base>Velmora.asp            "C=2&post=<cloaked statement>", answered with the cloaked reply
 //   GET  <base>tovka/<path>           a content page
+//   GET  <base>health                 the version and the database's row counts (JSON), for load balancers
 // Statements from the wire are never run: only the three forms of the protocol are recognised,
 // and their one value goes into the service's own prepared statements. Anything else answers "-1".
 class DataServiceServer {

@@ -17,6 +17,8 @@ constexpr std::array<std::array<std::string_view, 2>, 3> kStatements{{
      "SELECT * FROM zsancai WHERE instr(title, ?1) > 0 ORDER BY id LIMIT 1"},
 }};
 
+constexpr std::array<std::string_view, 3> kTables{"zzdcx", "z81", "zsancai"};
+
 }  // namespace
 
 struct DataStore::Connection {
@@ -89,6 +91,23 @@ StoreAnswer DataStore::answer(const AllowedQuery& query) const {
   }
   giveBack(std::move(connection));
   return answer;
+}
+
+std::vector<TableRows> DataStore::rowCounts() const {
+  std::vector<TableRows> counts;
+  std::unique_ptr<Connection> connection;
+  try {
+    connection = borrow();
+    for (const auto table : kTables) {
+      auto statement = connection->db.prepare("SELECT count(*) FROM " + std::string(table));
+      statement.step();
+      counts.push_back({std::string(table), statement.integer(0)});
+    }
+  } catch (const sqlite::Error& error) {
+    throw StoreError(error.what());
+  }
+  giveBack(std::move(connection));
+  return counts;
 }
 
 }  // namespace quillan::service

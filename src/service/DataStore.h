@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -18,6 +19,12 @@ class StoreError : public std::runtime_error {
 };
 
 // The columns and rows a query found; no rows when it found nothing.
+// How many rows one table of the database holds.
+struct TableRows {
+  std::string table;
+  std::int64_t rows = 0;
+};
+
 struct StoreAnswer {
   std::vector<std::string> columns;
   std::vector<std::vector<std::string>> rows;
@@ -38,6 +45,10 @@ class DataStore {
   // Throws StoreError when the database cannot be read, so that a broken store is never taken
   // for a character it does not know.
   StoreAnswer answer(const AllowedQuery& query) const;
+
+  // The rows of each table the queries read, counted now: proof that the store can still be read.
+  // Throws StoreError when it cannot.
+  std::vector<TableRows> rowCounts() const;
 
  private:
   struct Connection;

@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "calendar/Date.h"
+#include "common/Version.h"
 #include "service/BundledData.h"
 #include "service/DataServiceServer.h"
 #include "service/SitePages.h"
@@ -24,21 +25,24 @@ int main(int argc, char** argv) {
       "quillan-dataservice: the Quillan data service. Answers the character, 81-number and three-talents\n"
       "lookups of the program over HTTP from a read-only SQLite database, and serves the content pages.",
       "quillan-dataservice"};
+  app.set_version_flag("--version", "quillan-dataservice " + std::string(quillan::common::programVersion()));
   app.config_formatter(std::make_shared<CLI::ConfigINI>());
   app.set_config("--config", "", "Read these options from an INI file (lines such as: key = a,b,c,...)");
 
   ServiceConfig config;
   config.host = "127.0.0.1";
   config.port = 8080;
-  config.databasePath = quillan::service::bundledDatabasePath();
-  config.contentDirectory = quillan::service::bundledContentDirectory();
   std::string listen = "127.0.0.1:8080";
-  std::string database = config.databasePath.string();
-  std::string content = config.contentDirectory.string();
+  // Empty: the data installed beside the program. Not shown as a path, so that the help text (and
+  // the man page made from it) is the same wherever the program lies.
+  std::string database;
+  std::string content;
   std::size_t maxConnections = config.limits.maxConnections;
   app.add_option("--listen", listen, "HOST:PORT to listen on; port 0 picks a free one and prints it")
       ->capture_default_str();
-  app.add_option("--db", database, "The SQLite database built from data/ (opened read-only)")->capture_default_str();
+  app.add_option("--db", database,
+                 "The SQLite database built from data/, opened read-only\n"
+                 "(default: <prefix>/share/quillan/quillan.sqlite beside the program's bin/)");
   app.add_option("--base-path", config.basePath,
                  "Directory part of the service's address: serves <base>Velmora.asp and <base>tovka/...")
       ->capture_default_str();
@@ -47,7 +51,9 @@ int main(int argc, char** argv) {
                  "The substitution key shared with the clients: 11 distinct lowercase letters joined by \",\"\n"
                  "(the letters for the digits 1-9, 0 and for \":\"). Required.")
       ->delimiter(',');
-  app.add_option("--content-dir", content, "Directory of the pages served under <base>tovka/")->capture_default_str();
+  app.add_option("--content-dir", content,
+                 "Directory of the pages served under <base>tovka/\n"
+                 "(default: <prefix>/share/quillan/content beside the program's bin/)");
   app.add_option("--max-connections", maxConnections, "Connections served at once")->capture_default_str();
 
   try {
@@ -62,8 +68,9 @@ int main(int argc, char** argv) {
   }
   config.host = address->first;
   config.port = address->second;
-  config.databasePath = database;
-  config.contentDirectory = content;
+  config.databasePath = database.empty() ? quillan::service::bundledDatabasePath() : std::filesystem::path(database);
+  config.contentDirectory =
+      content.empty() ? quillan::service::bundledContentDirectory() : std::filesystem::path(content);
   config.limits.maxConnections = maxConnections;
   config.keyText = CLI::detail::join(keyLetters, ",");
   if (const auto problem = quillan::service::configProblem(config); !problem.empty()) {

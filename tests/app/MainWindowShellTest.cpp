@@ -18,8 +18,11 @@
 #include "app/BirthDateBoxes.h"
 #include "app/GenerationPage.h"
 #include "app/MainWindow.h"
+#include "app/RecordingLookup.h"
+#include "app/ServiceStatusText.h"
 #include "app/SkinCatalog.h"
 #include "app/TrayController.h"
+#include "chars/MemoryCharacterLookup.h"
 
 using namespace quillan::app;
 using namespace quillan::app::testing;
@@ -75,6 +78,8 @@ class MainWindowShellTest : public QObject {
   void homePageOnlyWhenConfigured();
   void minimiseToNotificationArea();
   void pagesWithoutFunctionsSaySo();
+  void statusBarNamesTheDataService();
+  void serviceStatusFollowsTheLastLookup();
 };
 
 void MainWindowShellTest::startUpState() {
@@ -462,6 +467,42 @@ void MainWindowShellTest::pagesWithoutFunctionsSaySo() {
     QVERIFY(!button->isEnabled());
     QVERIFY(!button->toolTip().isEmpty());
   }
+}
+
+void MainWindowShellTest::statusBarNamesTheDataService() {
+  Recorded recorded;
+  auto embedded = makeWindow(recorded);
+  const auto* status = child<QLabel>(*embedded, QStringLiteral("状态条1_数据服务"));
+  QVERIFY2(status->text().startsWith(QStringLiteral("数据服务：内置 http://127.0.0.1:")), qPrintable(status->text()));
+  QVERIFY2(status->text().endsWith(QStringLiteral("，上次请求成功")), qPrintable(status->text()));
+  embedded.reset();
+
+  // A configured service that nobody runs: the window says so and why.
+  MainWindowOptions options = recordingOptions(recorded);
+  options.config.serviceBase = QStringLiteral("http://127.0.0.1:1/");
+  options.config.serviceKey = QStringLiteral("q,w,e,r,t,y,u,i,o,p,a");
+  auto unreachable = makeWindow(std::move(options));
+  const QString text = child<QLabel>(*unreachable, QStringLiteral("状态条1_数据服务"))->text();
+  QVERIFY2(text.startsWith(QStringLiteral("数据服务：不可用（")), qPrintable(text));
+  QVERIFY2(text.contains(QStringLiteral("http://127.0.0.1:1/")), qPrintable(text));
+}
+
+void MainWindowShellTest::serviceStatusFollowsTheLastLookup() {
+  quillan::chars::MemoryCharacterLookup service;  // knows no character: every lookup is answered "not found"
+  DataSources sources;
+  sources.baseAddress = "http://10.0.0.5:8080/names/";
+  sources.requests = std::make_shared<RequestRecord>();
+  sources.lookup = std::make_shared<RecordingLookup>(service, sources.requests);
+  const QString address = QStringLiteral("数据服务：http://10.0.0.5:8080/names/");
+  QCOMPARE(serviceStatusText(sources, {}, true), address);
+  sources.lookup->lookup("李");
+  QCOMPARE(serviceStatusText(sources, {}, true), address + QStringLiteral("，上次请求成功"));
+  service.setReachable(false);
+  sources.lookup->lookup("李");
+  QCOMPARE(serviceStatusText(sources, {}, true), address + QStringLiteral("，上次请求失败"));
+  service.setReachable(true);
+  sources.lookup->lookup("明");
+  QCOMPARE(serviceStatusText(sources, {}, true), address + QStringLiteral("，上次请求成功"));
 }
 
 QTEST_MAIN(MainWindowShellTest)

@@ -9,6 +9,7 @@
 #include "RawHttp.h"
 #include "chars/CharRecord.h"
 #include "common/RandomGenerator.h"
+#include "common/Version.h"
 #include "dataservice/Cloak.h"
 #include "dataservice/DataServiceClient.h"
 #include "dataservice/LookupQueries.h"
@@ -124,6 +125,33 @@ TEST_F(ServiceTest, ServesContentPages) {
       server_->port(), "GET /tovka/mszs/mszs/bjx.htm HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
   EXPECT_EQ(testing::statusOf(page), 200);
   EXPECT_EQ(testing::bodyOf(page), "<p>bjx</p>");
+}
+
+TEST_F(ServiceTest, HealthNamesTheVersionAndTheRowsOfEachTable) {
+  startServer();
+  const auto reply =
+      testing::exchangeRaw(server_->port(), "GET /health HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n");
+  EXPECT_EQ(testing::statusOf(reply), 200);
+  EXPECT_NE(reply.find("Content-Type: application/json"), std::string::npos);
+  // The fixture's tables: seven characters, four numbers, two combinations.
+  EXPECT_EQ(testing::bodyOf(reply), "{\"status\":\"ok\",\"version\":\"" + std::string(common::programVersion()) +
+                                        "\",\"rows\":{\"zzdcx\":7,\"z81\":4,\"zsancai\":2}}");
+}
+
+TEST_F(ServiceTest, HealthLivesUnderTheBasePath) {
+  ServiceConfig config;
+  config.databasePath = QUILLAN_FIXTURE_DATABASE;
+  config.keyText = kKeyText;
+  config.contentDirectory = root_ / "content";
+  config.basePath = "/names/";
+  server_ = std::make_unique<DataServiceServer>(config);
+  server_->start();
+  const auto get = [this](std::string_view path) {
+    return testing::statusOf(testing::exchangeRaw(
+        server_->port(), "GET " + std::string(path) + " HTTP/1.1\r\nHost: x\r\nConnection: close\r\n\r\n"));
+  };
+  EXPECT_EQ(get("/names/health"), 200);
+  EXPECT_EQ(get("/health"), 404);
 }
 
 TEST_F(ServiceTest, SilentServiceGivesAnEmptyTableAndTheNextQueryWorks) {
