@@ -70,7 +70,7 @@ std::optional<std::string> checkMeasurement(const GrowthStandards& standards, co
       const std::string shown = score.indicator == Indicator::WeightForLength
                                     ? valueLabel(score.indicator)
                                     : valueLabel(score.indicator) + " " + common::formatScore(score.value) + " " +
-                                          indicatorUnit(score.indicator);
+                                          indicatorUnit(score.indicator) + " ";
       return shown +
              "与 WHO 标准的中位数相差超过 6 个标准差，多半是输入有误，请核对数值和单位（体重用千克，身长和头围用厘米）";
     }
