@@ -43,7 +43,7 @@ void paintGrowthChart(QPainter& painter, const QRectF& area, const growth::Growt
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(area, Qt::white);
 
-  const double unit = std::max(6.0, std::min(area.width(), area.height()) / 60.0);
+  const double unit = std::max(8.0, std::min(area.width(), area.height()) / 60.0);
   QFont font = painter.font();
   font.setPixelSize(static_cast<int>(unit * 1.4));
   QFont small = font;
