@@ -112,6 +112,9 @@ std::optional<GrowthRecords> parseRecords(std::string_view text, std::string& re
         return fail("not a measurement of a child named before it");
       }
       m.date = *date;
+      if (m.date < child->birth) {
+        return fail("a measurement before the child's birth");
+      }
       if (!child->measurements.empty() && !(child->measurements.back().date < m.date)) {
         return fail("measurements out of date order");
       }

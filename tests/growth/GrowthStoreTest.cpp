@@ -73,6 +73,7 @@ TEST(GrowthStore, AnUnreadableFileIsKeptAsideNotEmptied) {
       "quillan-growth 1\nmeasurement\t无名\t2026-07-05\t7.9\t\t\n",
       "quillan-growth 1\nchild\t小宝\tboy\t2026-01-05\nmeasurement\t小宝\t2026-07-05\t-7.9\t\t\n",
       "quillan-growth 1\nchild\t小宝\tboy\t2026-02-30\n",
+      "quillan-growth 1\nchild\t小宝\tboy\t2026-01-05\nmeasurement\t小宝\t2026-01-04\t3.3\t\t\n",
       "",
   };
   for (const std::string& text : broken) {
