@@ -14,6 +14,7 @@
 #include <QTextBrowser>
 
 #include "TestHooks.h"
+#include "app/GrowthChartView.h"
 #include "app/GrowthWindow.h"
 #include "app/MainWindow.h"
 #include "app/PastimeWindow.h"
@@ -111,6 +112,14 @@ void MorePageTest::growthChartFromEntryToFiles() {
   QCOMPARE(table->item(0, 1)->text(), QStringLiteral("6个月0天"));
   QCOMPARE(table->item(0, 2)->text(), QStringLiteral("7.9"));
   QCOMPARE(table->item(0, 3)->text(), QStringLiteral("P49.4 (z -0.02)"));
+  auto* chart = child<GrowthChartView>(*growth, QStringLiteral("画面_生长曲线"));
+  QVERIFY(chart->chart());
+  QCOMPARE(chart->chart()->childPoints.size(), std::size_t{1});
+  auto* indicator = child<QComboBox>(*growth, QStringLiteral("组合框_指标"));
+  indicator->setCurrentIndex(indicator->findText(QStringLiteral("身长/身高别体重")));
+  QVERIFY(QString::fromStdString(chart->chart()->title).endsWith(QStringLiteral("身长/身高别体重")));
+  QCOMPARE(chart->chart()->childPoints.size(), std::size_t{1});
+  QCOMPARE(table->item(0, 8)->text(), QStringLiteral("P45.9 (z -0.10)"));
   const QByteArray saved = fileBytes(recordsPath());
   QVERIFY(saved.contains("measurement\t小宝\t2026-07-05\t7.9\t68\t\n"));
 
