@@ -310,6 +310,12 @@ void GrowthWindow::removeChild() {
     refuse(tr("还没有孩子的记录"));
     return;
   }
+  if (!hooks_->confirm(this, tr("删除孩子"),
+                       tr("删除“%1”和全部 %2 次测量记录？删除后不能恢复。")
+                           .arg(text(child->name))
+                           .arg(child->measurements.size()))) {
+    return;
+  }
   growth::GrowthRecords changed = records_;
   growth::removeChild(changed, child->name);
   if (commit(changed)) {
@@ -355,8 +361,13 @@ void GrowthWindow::removeMeasurement() {
     refuse(tr("请先在列表里选中要删除的测量"));
     return;
   }
+  const calendar::Date day = child->measurements[static_cast<std::size_t>(row)].date;
+  if (!hooks_->confirm(this, tr("删除测量"),
+                       tr("删除 %1 的这次测量？删除后不能恢复。").arg(text(calendar::formatDate(day))))) {
+    return;
+  }
   growth::GrowthRecords changed = records_;
-  growth::removeMeasurement(*changed.find(child->name), child->measurements[static_cast<std::size_t>(row)].date);
+  growth::removeMeasurement(*changed.find(child->name), day);
   if (commit(changed)) {
     refresh();
   }

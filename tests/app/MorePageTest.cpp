@@ -167,7 +167,23 @@ void MorePageTest::growthChartFromEntryToFiles() {
   QTRY_VERIFY(window->findChild<GrowthWindow*>(QStringLiteral("窗口_生长曲线")) == nullptr);
   button(*window, QStringLiteral("生长曲线"))->click();
   auto* again = child<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"));
-  QCOMPARE(child<QTableWidget>(*again, QStringLiteral("表格_测量"))->rowCount(), 1);
+  auto* list = child<QTableWidget>(*again, QStringLiteral("表格_测量"));
+  QCOMPARE(list->rowCount(), 1);
+
+  // Removing asks first; "No" keeps everything.
+  list->selectRow(0);
+  recorded.confirmAnswer = false;
+  button(*again, QStringLiteral("删除测量"))->click();
+  QCOMPARE(recorded.questions.size(), std::size_t{1});
+  QCOMPARE(list->rowCount(), 1);
+  QCOMPARE(fileBytes(recordsPath()), saved);
+  recorded.confirmAnswer = true;
+  button(*again, QStringLiteral("删除测量"))->click();
+  QCOMPARE(list->rowCount(), 0);
+  QVERIFY(!fileBytes(recordsPath()).contains("measurement"));
+  button(*again, QStringLiteral("删除孩子"))->click();
+  QCOMPARE(child<QComboBox>(*again, QStringLiteral("组合框_孩子"))->count(), 0);
+  QCOMPARE(fileBytes(recordsPath()), QByteArray("quillan-growth 1\n"));
   again->close();
 }
 
