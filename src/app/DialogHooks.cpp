@@ -13,6 +13,10 @@ DialogHooks DialogHooks::interactive() {
                     parent);
     box.exec();
   };
+  hooks.confirm = [](QWidget* parent, const QString& caption, const QString& text) {
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
+  };
   hooks.saveFileName = [](QWidget* parent, const QString& caption, const QString& suggested, const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
   };

@@ -15,6 +15,8 @@ struct DialogHooks {
 
   // A message box with one OK button: caption, text. Returns when the user has closed it.
   std::function<void(QWidget* parent, const QString& caption, const QString& text, Tone tone)> inform;
+  // A question with Yes and No before something is undone for good: caption, text. True for Yes.
+  std::function<bool(QWidget* parent, const QString& caption, const QString& text)> confirm;
   // A save dialog: caption, suggested path, filter. Returns the chosen path, or empty when cancelled.
   std::function<QString(QWidget* parent, const QString& caption, const QString& suggested, const QString& filter)>
       saveFileName;

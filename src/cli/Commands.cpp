@@ -11,6 +11,7 @@ void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addCalendarCommand(CLI::App& app);
 void addBaziCommand(CLI::App& app);
 void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addGrowthCommand(CLI::App& app);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
@@ -22,6 +23,7 @@ void registerCommands(CLI::App& app) {
   addCalendarCommand(app);
   addBaziCommand(app);
   addCertificateCommand(app, service);
+  addGrowthCommand(app);
 }
 
 }  // namespace quillan::cli

@@ -31,6 +31,10 @@ MainWindowOptions recordingOptions(Recorded& recorded) {
   options.hooks.inform = [&recorded](QWidget*, const QString& caption, const QString& text, DialogHooks::Tone) {
     recorded.messages.push_back({caption, text});
   };
+  options.hooks.confirm = [&recorded](QWidget*, const QString&, const QString& text) {
+    recorded.questions.push_back(text);
+    return recorded.confirmAnswer;
+  };
   options.hooks.saveFileName = [&recorded](QWidget*, const QString& caption, const QString&, const QString&) {
     recorded.saveCaptions.push_back(caption);
     return recorded.saveAnswer;

@@ -19,7 +19,9 @@ struct Recorded {
   };
   std::vector<Message> messages;
   std::vector<QUrl> opened;
-  QString saveAnswer;  // what the save dialog "chooses"; empty cancels
+  std::vector<QString> questions;  // what was asked before something was undone
+  bool confirmAnswer = true;       // what the question "answers"
+  QString saveAnswer;              // what the save dialog "chooses"; empty cancels
   std::vector<QString> saveCaptions;
   QString saveFilter;  // the filter entry the save dialog "chose"
   QString openAnswer;  // what the open dialog "chooses"; empty cancels

@@ -1,0 +1,56 @@
+#include "app/PastimeWindow.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace quillan::app {
+
+PastimeWindow::PastimeWindow(const QString& objectName, const QString& title, const QString& note, QWidget* parent)
+    : QDialog(parent) {
+  setObjectName(objectName);
+  setWindowTitle(title);
+  setAttribute(Qt::WA_DeleteOnClose);
+  resize(560, 520);
+
+  auto* layout = new QVBoxLayout(this);
+  inputs_ = new QVBoxLayout;
+  layout->addLayout(inputs_);
+
+  result_ = new QTextBrowser(this);
+  result_->setObjectName(QStringLiteral("文本_结果"));
+  result_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  result_->setFocusPolicy(Qt::StrongFocus);
+  layout->addWidget(result_, 1);
+
+  auto* noteLabel = new QLabel(note, this);
+  noteLabel->setObjectName(QStringLiteral("标签_说明"));
+  noteLabel->setWordWrap(true);
+  noteLabel->setProperty("role", QStringLiteral("hint"));
+  layout->addWidget(noteLabel);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  auto* copy = new QPushButton(tr("复制结果"), this);
+  copy->setObjectName(QStringLiteral("按钮_复制结果"));
+  copy->setAutoDefault(false);
+  auto* close = new QPushButton(tr("关闭"), this);
+  close->setObjectName(QStringLiteral("按钮_关闭"));
+  close->setAutoDefault(false);
+  buttons->addWidget(copy);
+  buttons->addWidget(close);
+  layout->addLayout(buttons);
+
+  connect(copy, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(resultText()); });
+  connect(close, &QPushButton::clicked, this, &QDialog::close);
+}
+
+void PastimeWindow::showResult(const QString& html) { result_->setHtml(html); }
+
+QString PastimeWindow::resultText() const { return result_->toPlainText(); }
+
+}  // namespace quillan::app

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QDialog>
+
+class QTextBrowser;
+class QVBoxLayout;
+
+namespace quillan::app {
+
+// The frame the small folk functions of 更多功能 share: their inputs on top, the result in a read-only
+// text the keyboard reaches and can select, "复制结果", "关闭", and the note that it is folk custom.
+class PastimeWindow : public QDialog {
+  Q_OBJECT
+
+ public:
+  PastimeWindow(const QString& objectName, const QString& title, const QString& note, QWidget* parent);
+
+  // Where the function puts its inputs.
+  QVBoxLayout* inputs() const { return inputs_; }
+  void showResult(const QString& html);
+  QString resultText() const;
+
+ private:
+  QVBoxLayout* inputs_ = nullptr;
+  QTextBrowser* result_ = nullptr;
+};
+
+}  // namespace quillan::app

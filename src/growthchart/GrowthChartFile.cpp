@@ -1,0 +1,97 @@
+#include "growthchart/GrowthChartFile.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <cstdio>
+#include <memory>
+
+#include "growthchart/GrowthChartPainter.h"
+
+namespace quillan::growthchart {
+
+namespace {
+
+// Fonts need a QGuiApplication. The command line has none and maybe no display: it gets one on the
+// offscreen platform unless the caller chose a platform.
+std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
+  if (QCoreApplication::instance() != nullptr) {
+    return nullptr;
+  }
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  }
+  static int argc = 1;
+  static char name[] = "quillan";
+  static char* argv[] = {name, nullptr};
+  return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+// Qt's start-up chatter (such as a missing XDG_RUNTIME_DIR) is not for a command-line user; real
+// failures come back as reasons.
+class QuietQt {
+ public:
+  QuietQt()
+      : previous_(qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+          if (type == QtCriticalMsg || type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(message));
+          }
+        })) {}
+  ~QuietQt() { qInstallMessageHandler(previous_); }
+  QuietQt(const QuietQt&) = delete;
+  QuietQt& operator=(const QuietQt&) = delete;
+
+ private:
+  QtMessageHandler previous_;
+};
+
+}  // namespace
+
+std::optional<QString> saveGrowthChart(const QString& path, const growth::GrowthChartContent& chart) {
+  const QString ending = QFileInfo(path).suffix().toLower();
+  if (ending != QStringLiteral("png") && ending != QStringLiteral("pdf")) {
+    return QStringLiteral("只能保存为 PNG 或 PDF 文件（文件名以 .png 或 .pdf 结尾）");
+  }
+  const bool ownApplication = QCoreApplication::instance() == nullptr;
+  std::optional<QuietQt> quiet;
+  if (ownApplication) {
+    quiet.emplace();
+  }
+  const auto application = guiApplicationIfNone();
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return file.errorString();
+  }
+  if (ending == QStringLiteral("png")) {
+    QImage image(1600, 1100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+      QPainter painter(&image);
+      paintGrowthChart(painter, QRectF(0, 0, image.width(), image.height()), chart);
+    }
+    if (!image.save(&file, "PNG")) {
+      file.cancelWriting();
+      return QStringLiteral("PNG 图片写不进去");
+    }
+  } else {
+    QPdfWriter writer(&file);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageOrientation(QPageLayout::Landscape);
+    writer.setResolution(150);
+    writer.setTitle(QString::fromStdString(chart.title));
+    writer.setCreator(QStringLiteral("Quillan"));
+    QPainter painter(&writer);
+    paintGrowthChart(painter, QRectF(painter.viewport()), chart);
+    painter.end();
+  }
+  if (!file.commit()) {
+    return file.errorString();
+  }
+  return std::nullopt;
+}
+
+}  // namespace quillan::growthchart
