@@ -2,6 +2,7 @@
 
 #include <QDateTime>
 #include <QMainWindow>
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -29,6 +30,7 @@ class GenerationController;
 class EvaluationCommands;
 class GenerationPage;
 class ScoringPage;
+class ShortlistPage;
 class StatusHints;
 class TrayController;
 
@@ -46,6 +48,8 @@ struct MainWindowOptions {
   std::function<QDateTime()> now;
   // Where the report page is written; the system's temporary folder when empty.
   QString temporaryFolder;
+  // The shortlist file; the user's data folder's when empty.
+  std::filesystem::path shortlistFile;
 };
 
 // The one main window: pages on 选择夹1, toolbar 工具条1, the menu bar, status bar 状态条1, skins
@@ -66,6 +70,7 @@ class MainWindow : public QMainWindow {
 
   GenerationPage* generationPage() const { return generationPage_; }
   ScoringPage* scoringPage() const { return scoringPage_; }
+  ShortlistPage* shortlistPage() const { return shortlistPage_; }
   TrayController* tray() const { return tray_; }
   GenerationController* generation() const { return generation_.get(); }
   BackgroundRunner& background() const { return *background_; }
@@ -93,6 +98,7 @@ class MainWindow : public QMainWindow {
   std::string contentBase() const;
   void buildToolBar();
   void buildStatusBar();
+  void connectShortlist();
   void startUp();
   void serviceReached(DataSources sources, std::string problem);
   void openHomePage();
@@ -111,6 +117,7 @@ class MainWindow : public QMainWindow {
   QStackedWidget* pages_ = nullptr;
   GenerationPage* generationPage_ = nullptr;
   ScoringPage* scoringPage_ = nullptr;
+  ShortlistPage* shortlistPage_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QActionGroup* pageGroup_ = nullptr;
   std::vector<QAction*> pageActions_;

@@ -98,6 +98,10 @@ StoreOutcome ShortlistStore::readUnlocked() const {
 }
 
 StoreOutcome ShortlistStore::read() const {
+  std::error_code error;
+  if (!std::filesystem::exists(file_, error)) {
+    return {};  // nothing to read, and no lock file left behind in a folder that may not be ours yet
+  }
   const FileLock lock(file_);
   return readUnlocked();
 }

@@ -1,5 +1,7 @@
 #include "TestHooks.h"
 
+#include <QPrinter>
+
 #include <QApplication>
 #include <QTest>
 
@@ -38,6 +40,17 @@ MainWindowOptions recordingOptions(Recorded& recorded) {
     recorded.openCaptions.push_back(caption);
     return recorded.openAnswer;
   };
+  options.hooks.choosePrinter = [&recorded](QWidget*, QPrinter& printer) {
+    ++recorded.printDialogs;
+    if (recorded.printTo.isEmpty()) {
+      return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(recorded.printTo);
+    return true;
+  };
+  options.shortlistFile =
+      std::filesystem::path(recorded.dataFolder.filePath(QStringLiteral("shortlist.tsv")).toStdString());
   options.hooks.openUrl = [&recorded](const QUrl& address) {
     recorded.opened.push_back(address);
     return true;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QTemporaryDir>
 #include <QUrl>
 #include <memory>
 #include <vector>
@@ -24,6 +25,10 @@ struct Recorded {
   QString saveFilter;  // the filter entry the save dialog "chose"
   QString openAnswer;  // what the open dialog "chooses"; empty cancels
   std::vector<QString> openCaptions;
+  QString printTo;  // the print dialog "prints" into this PDF file; empty cancels
+  int printDialogs = 0;
+  // The user's data folder of the test's windows (the shortlist lives there), removed afterwards.
+  QTemporaryDir dataFolder;
 
   QString lastText() const { return messages.empty() ? QString() : messages.back().text; }
 };
