@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QApplication>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QUrl>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -44,6 +47,24 @@ std::unique_ptr<MainWindow> makeWindow(MainWindowOptions options);
 // Waits until the window's background work has been handed back and no modal window is open, as
 // after a command a user started has run its course. False when that took more than 30 s.
 bool settle(MainWindow& window);
+
+// Runs check on the modal window of type T once it is open, then closes it. The tests then look at
+// what check saw, so a window that never opens fails them.
+template <typename T>
+void whenModalOpens(const std::function<void(T&)>& check) {
+  auto poll = std::make_shared<std::function<void(int)>>();
+  *poll = [=](int left) {
+    if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
+      check(*window);
+      window->close();
+      return;
+    }
+    if (left > 0) {
+      QTimer::singleShot(20, qApp, [=] { (*poll)(left - 1); });
+    }
+  };
+  QTimer::singleShot(0, qApp, [=] { (*poll)(500); });
+}
 
 // Runs prepareApplication once for the test's QApplication.
 void prepareOnce();
