@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "app/Printout.h"
+#include "printout/PaperDocuments.h"
 
 namespace quillan::app {
 
@@ -49,9 +50,10 @@ CompareWindow::CompareWindow(compare::Comparison comparison, const DialogHooks* 
   print->setObjectName(QStringLiteral("按钮_打印对比"));
   auto* pdf = new QPushButton(tr("保存为PDF"), this);
   pdf->setObjectName(QStringLiteral("按钮_对比PDF"));
-  connect(print, &QPushButton::clicked, this, [this] { printHtml(this, comparisonHtml(comparison_), *hooks_); });
+  connect(print, &QPushButton::clicked, this,
+          [this] { printHtml(this, printout::comparisonHtml(comparison_), *hooks_); });
   connect(pdf, &QPushButton::clicked, this,
-          [this] { saveHtmlAsPdf(this, comparisonHtml(comparison_), tr("名字对比.pdf"), *hooks_); });
+          [this] { saveHtmlAsPdf(this, printout::comparisonHtml(comparison_), tr("名字对比.pdf"), *hooks_); });
 
   auto* buttons = new QHBoxLayout;
   buttons->setObjectName(QStringLiteral("对比按钮布局"));

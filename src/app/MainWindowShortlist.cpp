@@ -11,6 +11,7 @@
 #include "app/ScoringPage.h"
 #include "app/ShortlistEntries.h"
 #include "app/ShortlistPage.h"
+#include "printout/PaperDocuments.h"
 
 namespace quillan::app {
 
@@ -40,13 +41,13 @@ void MainWindow::connectShortlist() {
     evaluation_->compareNames(std::move(parts), std::move(euphonies));
   });
   connect(shortlistPage_, &ShortlistPage::printRequested, this,
-          [this] { printHtml(this, shortlistHtml(shortlistPage_->entries()), options_.hooks); });
+          [this] { printHtml(this, printout::shortlistHtml(shortlistPage_->entries()), options_.hooks); });
   connect(shortlistPage_, &ShortlistPage::pdfRequested, this, [this] {
     if (shortlistPage_->entries().empty()) {
       options_.hooks.inform(this, tr("温馨提示"), tr("备选名单中还没有名字"), DialogHooks::Tone::Plain);
       return;
     }
-    saveHtmlAsPdf(this, shortlistHtml(shortlistPage_->entries()), tr("备选名单.pdf"), options_.hooks);
+    saveHtmlAsPdf(this, printout::shortlistHtml(shortlistPage_->entries()), tr("备选名单.pdf"), options_.hooks);
   });
 }
 

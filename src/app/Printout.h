@@ -1,32 +1,22 @@
 #pragma once
 
 #include <QString>
-#include <optional>
 
 #include "app/DialogHooks.h"
-#include "compare/Comparison.h"
-#include "shortlist/ShortlistEntry.h"
 
 class QTextDocument;
 class QWidget;
 
 namespace quillan::app {
 
-// The shortlist for paper: one name to a page, with its score, pinyin, meanings, 音律 and note.
-QString shortlistHtml(const shortlist::Shortlist& list);
-// The comparison for paper: the names side by side, the lines where they differ marked.
-QString comparisonHtml(const compare::Comparison& comparison);
-
-// Writes the document as an A4 PDF whose Chinese font is embedded; the reason when it could not.
-std::optional<QString> writePdf(const QTextDocument& document, const QString& path, const QString& title);
-
+// The window's side of paper (printout/PaperDocuments.h makes the documents and the PDF).
 // The system print dialog, then the document on A4 pages.
 void printDocument(QWidget* parent, const QTextDocument& document, const DialogHooks& hooks);
 // The save dialog, then the document as PDF; says where it went or why it failed.
 void saveDocumentAsPdf(QWidget* parent, const QTextDocument& document, const QString& suggestedName,
                        const DialogHooks& hooks);
 
-// The same for HTML made above.
+// The same for an HTML text (printout's shortlist and comparison).
 void printHtml(QWidget* parent, const QString& html, const DialogHooks& hooks);
 void saveHtmlAsPdf(QWidget* parent, const QString& html, const QString& suggestedName, const DialogHooks& hooks);
 

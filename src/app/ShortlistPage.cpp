@@ -8,15 +8,12 @@
 #include <QVBoxLayout>
 #include <set>
 
-#include "chars/NameMeanings.h"
-#include "common/TextSplit.h"
+#include "printout/PaperDocuments.h"
 
 namespace quillan::app {
 namespace {
 
 enum Column { Name, Score, Pinyin, Meanings, Euphony, Added, Note, ColumnCount };
-
-QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QTableWidgetItem* fixedItem(const QString& text) {
   auto* item = new QTableWidgetItem(text);
@@ -25,17 +22,6 @@ QTableWidgetItem* fixedItem(const QString& text) {
 }
 
 }  // namespace
-
-QString meaningsText(const std::string& given) {
-  QStringList parts;
-  for (const std::string& character : common::splitCharacters(given)) {
-    const std::string_view meaning = chars::meaningOf(character);
-    if (!meaning.empty()) {
-      parts.push_back(utf8(character) + QStringLiteral("：") + utf8(meaning));
-    }
-  }
-  return parts.join(QStringLiteral("；"));
-}
 
 ShortlistPage::ShortlistPage(shortlist::ShortlistStore store, const DialogHooks* hooks, std::function<QDate()> today,
                              QWidget* parent)
@@ -145,7 +131,7 @@ void ShortlistPage::show(const shortlist::StoreOutcome& outcome) {
     table_->setItem(row, Name, fixedItem(QString::fromStdString(entry.fullName())));
     table_->setItem(row, Score, fixedItem(QString::fromStdString(entry.score)));
     table_->setItem(row, Pinyin, fixedItem(QString::fromStdString(entry.pinyin)));
-    table_->setItem(row, Meanings, fixedItem(meaningsText(entry.given)));
+    table_->setItem(row, Meanings, fixedItem(printout::meaningsText(entry.given)));
     table_->setItem(row, Euphony, fixedItem(entry.euphony >= 0 ? QString::number(entry.euphony) : QString()));
     table_->setItem(row, Added, fixedItem(QString::fromStdString(entry.added)));
     table_->setItem(row, Note, new QTableWidgetItem(QString::fromStdString(entry.note)));

@@ -60,7 +60,4 @@ class ShortlistPage : public QWidget {
   bool filling_ = false;
 };
 
-// The given name's characters with their meanings, "明：光明；华：繁盛" (empty parts left out).
-QString meaningsText(const std::string& given);
-
 }  // namespace quillan::app
