@@ -10,6 +10,7 @@ void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addCalendarCommand(CLI::App& app);
 void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
+void addShortlistCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
@@ -20,6 +21,7 @@ void registerCommands(CLI::App& app) {
   addGenerateCommand(app, service);
   addCalendarCommand(app);
   addCertificateCommand(app, service);
+  addShortlistCommand(app, service);
 }
 
 }  // namespace quillan::cli

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
@@ -120,6 +121,7 @@ class ShortlistWindowTest : public QObject {
   void twoWindowsShareTheShortlist();
   void compareTwoShortlistedNames();
   void shortlistSavesAsPdfAndPrints();
+  void theCommandLineSharesTheWindowsFile();
 };
 
 void ShortlistWindowTest::headerSortsByValueAndReverses() {
@@ -314,6 +316,44 @@ void ShortlistWindowTest::shortlistSavesAsPdfAndPrints() {
   QTest::mouseClick(child<QPushButton>(*window, "按钮_打印名单"), Qt::LeftButton);
   QCOMPARE(recorded.printDialogs, 1);
   QVERIFY(mapsCharacters(pdfStreams(recorded.printTo), QStringLiteral("李明华")));
+}
+
+void ShortlistWindowTest::theCommandLineSharesTheWindowsFile() {
+  QTemporaryDir home;
+  Recorded recorded;
+  MainWindowOptions options = recordingOptions(recorded);
+  // Where the command line finds it: $XDG_DATA_HOME/quillan/shortlist.tsv.
+  options.shortlistFile = std::filesystem::path(home.filePath(QStringLiteral("quillan/shortlist.tsv")).toStdString());
+  auto window = makeWindow(std::move(options));
+  QVERIFY(window->shortlistPage()->add({"李", "明华", "96.5", "lǐ míng huá", -1, {}, {}}));
+
+  const auto cli = [&](const QStringList& arguments) {
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(QUILLAN_CLI_PROGRAM), arguments);
+    program.waitForFinished(60000);
+    return std::make_pair(program.exitCode(), QString::fromUtf8(program.readAllStandardOutput()));
+  };
+  const auto listed =
+      cli({QStringLiteral("shortlist"), QStringLiteral("list"), QStringLiteral("--format"), QStringLiteral("json")});
+  QCOMPARE(listed.first, 0);
+  QVERIFY2(listed.second.contains(QStringLiteral("\"name\":\"李明华\"")), qPrintable(listed.second));
+
+  const auto added = cli({QStringLiteral("shortlist"), QStringLiteral("add"), QStringLiteral("李"),
+                          QStringLiteral("思远"), QStringLiteral("--note"), QStringLiteral("外公起的")});
+  QCOMPARE(added.first, 0);
+  window->shortlistPage()->refresh();
+  const auto& kept = window->shortlistPage()->entries();
+  QCOMPARE(kept.size(), std::size_t{2});
+  QCOMPARE(QString::fromStdString(kept[1].fullName()), QStringLiteral("李思远"));
+  QCOMPARE(QString::fromStdString(kept[1].note), QStringLiteral("外公起的"));
+  QVERIFY(!kept[1].score.empty());
+
+  // A name the window kept is refused by the command line as well.
+  QCOMPARE(
+      cli({QStringLiteral("shortlist"), QStringLiteral("add"), QStringLiteral("李"), QStringLiteral("明华")}).first, 2);
 }
 
 QTEST_MAIN(ShortlistWindowTest)
