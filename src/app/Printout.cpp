@@ -14,6 +14,37 @@ namespace {
 
 QString caption() { return QObject::tr("温馨提示"); }
 
+// The save dialog for a PDF; empty when cancelled.
+QString pdfPath(QWidget* parent, const QString& suggestedName, const DialogHooks& hooks) {
+  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (folder.isEmpty()) {
+    folder = QDir::homePath();
+  }
+  QString path = hooks.saveFileName(parent, QObject::tr("保存为PDF"), QDir(folder).filePath(suggestedName),
+                                    QObject::tr("PDF 文件 (*.pdf)"));
+  if (path.isEmpty()) {
+    return {};
+  }
+  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+    path += QStringLiteral(".pdf");
+  }
+  return path;
+}
+
+void sayWritten(QWidget* parent, const QString& path, const std::optional<QString>& problem, const DialogHooks& hooks) {
+  if (problem) {
+    hooks.inform(parent, caption(), QObject::tr("保存失败：%1").arg(*problem), DialogHooks::Tone::Warning);
+    return;
+  }
+  hooks.inform(parent, caption(), QObject::tr("已保存为PDF：\n%1").arg(QDir::toNativeSeparators(path)),
+               DialogHooks::Tone::Plain);
+}
+
+QString titleOf(QString suggestedName) {
+  suggestedName.chop(4);  // ".pdf"
+  return suggestedName;
+}
+
 }  // namespace
 
 void printDocument(QWidget* parent, const QTextDocument& document, const DialogHooks& hooks) {
@@ -26,28 +57,30 @@ void printDocument(QWidget* parent, const QTextDocument& document, const DialogH
   printout::usePrintFont(*paper);
   paper->print(&printer);
 }
+
 void saveDocumentAsPdf(QWidget* parent, const QTextDocument& document, const QString& suggestedName,
                        const DialogHooks& hooks) {
-  QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (folder.isEmpty()) {
-    folder = QDir::homePath();
+  const QString path = pdfPath(parent, suggestedName, hooks);
+  if (!path.isEmpty()) {
+    sayWritten(parent, path, printout::writePdf(document, path, titleOf(suggestedName)), hooks);
   }
-  QString path = hooks.saveFileName(parent, QObject::tr("保存为PDF"), QDir(folder).filePath(suggestedName),
-                                    QObject::tr("PDF 文件 (*.pdf)"));
-  if (path.isEmpty()) {
+}
+
+void printPicture(QWidget* parent, const QImage& picture, const DialogHooks& hooks) {
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setPageSize(QPageSize(QPageSize::A4));
+  if (!hooks.choosePrinter || !hooks.choosePrinter(parent, printer)) {
     return;
   }
-  if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
-    path += QStringLiteral(".pdf");
+  printout::paintPicture(printer, QRect(QPoint(0, 0), printer.pageRect(QPrinter::DevicePixel).size().toSize()),
+                         picture);
+}
+
+void savePictureAsPdf(QWidget* parent, const QImage& picture, const QString& suggestedName, const DialogHooks& hooks) {
+  const QString path = pdfPath(parent, suggestedName, hooks);
+  if (!path.isEmpty()) {
+    sayWritten(parent, path, printout::writePicturePdf(picture, path, titleOf(suggestedName)), hooks);
   }
-  QString title = suggestedName;
-  title.chop(4);
-  if (const auto problem = printout::writePdf(document, path, title)) {
-    hooks.inform(parent, caption(), QObject::tr("保存失败：%1").arg(*problem), DialogHooks::Tone::Warning);
-    return;
-  }
-  hooks.inform(parent, caption(), QObject::tr("已保存为PDF：\n%1").arg(QDir::toNativeSeparators(path)),
-               DialogHooks::Tone::Plain);
 }
 
 void printHtml(QWidget* parent, const QString& html, const DialogHooks& hooks) {

@@ -4,6 +4,7 @@
 
 #include "app/DialogHooks.h"
 
+class QImage;
 class QTextDocument;
 class QWidget;
 
@@ -15,6 +16,10 @@ void printDocument(QWidget* parent, const QTextDocument& document, const DialogH
 // The save dialog, then the document as PDF; says where it went or why it failed.
 void saveDocumentAsPdf(QWidget* parent, const QTextDocument& document, const QString& suggestedName,
                        const DialogHooks& hooks);
+
+// The same for a picture (the certificate), one A4 page.
+void printPicture(QWidget* parent, const QImage& picture, const DialogHooks& hooks);
+void savePictureAsPdf(QWidget* parent, const QImage& picture, const QString& suggestedName, const DialogHooks& hooks);
 
 // The same for an HTML text (printout's shortlist and comparison).
 void printHtml(QWidget* parent, const QString& html, const DialogHooks& hooks);

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPainter>
 #include <QPdfWriter>
 #include <QStringList>
 #include <QTextDocument>
@@ -114,6 +115,35 @@ std::optional<QString> writePdf(const QTextDocument& document, const QString& pa
   usePrintFont(*paper);
   paper->print(&writer);
   // QPdfWriter says nothing of a failed write; the file tells.
+  if (QFile(path).size() == 0) {
+    return PaperTexts::tr("无法写入文件：%1").arg(QDir::toNativeSeparators(path));
+  }
+  return std::nullopt;
+}
+
+void paintPicture(QPaintDevice& page, const QRect& area, const QImage& picture) {
+  QPainter painter(&page);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  const QSize fitted = picture.size().scaled(area.size(), Qt::KeepAspectRatio);
+  const QRect target(area.x() + (area.width() - fitted.width()) / 2, area.y() + (area.height() - fitted.height()) / 2,
+                     fitted.width(), fitted.height());
+  painter.drawImage(target, picture);
+}
+
+std::optional<QString> writePicturePdf(const QImage& picture, const QString& path, const QString& title) {
+  {
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Quillan"));
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter);
+    writer.setResolution(300);
+    paintPicture(writer,
+                 writer.pageLayout()
+                     .paintRectPixels(writer.resolution())
+                     .translated(-writer.pageLayout().paintRectPixels(writer.resolution()).topLeft()),
+                 picture);
+  }
   if (QFile(path).size() == 0) {
     return PaperTexts::tr("无法写入文件：%1").arg(QDir::toNativeSeparators(path));
   }

@@ -7,6 +7,9 @@
 #include "compare/Comparison.h"
 #include "shortlist/ShortlistEntry.h"
 
+class QImage;
+class QPaintDevice;
+class QRect;
 class QTextDocument;
 
 namespace quillan::printout {
@@ -25,6 +28,10 @@ void usePrintFont(QTextDocument& document);
 // Writes the document as an A4 PDF (its fonts embedded, as QPdfWriter does); the reason when it
 // could not. Needs a QGuiApplication.
 std::optional<QString> writePdf(const QTextDocument& document, const QString& path, const QString& title);
+
+// A picture (the certificate) on one A4 page, as large as fits, centred.
+void paintPicture(QPaintDevice& page, const QRect& area, const QImage& picture);
+std::optional<QString> writePicturePdf(const QImage& picture, const QString& path, const QString& title);
 
 // The shortlist as a PDF file, for the command line: makes a QGuiApplication on the offscreen
 // platform for the call when there is none. The reason on failure.

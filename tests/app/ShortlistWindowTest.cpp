@@ -10,16 +10,19 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "TestHooks.h"
+#include "app/CertificateWindow.h"
 #include "app/CompareWindow.h"
 #include "app/GenerationPage.h"
 #include "app/ReportWindow.h"
 #include "app/ResultListModel.h"
+#include "app/ScoringPage.h"
 #include "app/ShortlistPage.h"
 #include "common/GbkCodec.h"
 #include "shortlist/ShortlistStore.h"
@@ -116,12 +119,14 @@ class ShortlistWindowTest : public QObject {
  private slots:
   void headerSortsByValueAndReverses();
   void filterBarCountsAndExportWritesTheShownRows();
+  void euphonyColumnAndFilterForRunsThatHaveIt();
   void addFromRowRefusesDuplicates();
   void addFromTheReportWindow();
   void twoWindowsShareTheShortlist();
   void compareTwoShortlistedNames();
   void shortlistSavesAsPdfAndPrints();
   void theCommandLineSharesTheWindowsFile();
+  void reportAndCertificateSaveAsPdf();
 };
 
 void ShortlistWindowTest::headerSortsByValueAndReverses() {
@@ -178,6 +183,29 @@ void ShortlistWindowTest::filterBarCountsAndExportWritesTheShownRows() {
 
   child<QPushButton>(*window, "按钮_清除筛选")->click();
   QCOMPARE(counts->text(), QStringLiteral("显示 3 / 共 3 个"));
+}
+
+void ShortlistWindowTest::euphonyColumnAndFilterForRunsThatHaveIt() {
+  Recorded recorded;
+  auto window = makeWindow(recorded);
+  window->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+  auto rows = runRows();
+  rows[0].details.euphony = 72;
+  rows[1].details.euphony = 9;
+  rows[2].details.euphony = 100;
+  window->generationPage()->results().appendChunk(rows);
+  QTableView* view = window->generationPage()->resultView();
+  QVERIFY(!view->isColumnHidden(ResultListModel::kEuphonyColumn));
+  QCOMPARE(view->model()->headerData(ResultListModel::kEuphonyColumn, Qt::Horizontal).toString(),
+           QStringLiteral("音律"));
+  clickHeader(view, ResultListModel::kEuphonyColumn);
+  // As numbers: 9 before 72 before 100.
+  QCOMPARE(column(*view->model(), 1), (QStringList{"李思远", "李明华", "李浩然"}));
+  auto* lowest = child<QSpinBox>(*window, "数字框_最低音律");
+  QVERIFY(lowest->isVisible());
+  lowest->setValue(70);
+  QCOMPARE(child<QLabel>(*window, "标签_显示数")->text(), QStringLiteral("显示 2 / 共 3 个"));
 }
 
 void ShortlistWindowTest::addFromRowRefusesDuplicates() {
@@ -354,6 +382,39 @@ void ShortlistWindowTest::theCommandLineSharesTheWindowsFile() {
   // A name the window kept is refused by the command line as well.
   QCOMPARE(
       cli({QStringLiteral("shortlist"), QStringLiteral("add"), QStringLiteral("李"), QStringLiteral("明华")}).first, 2);
+}
+
+void ShortlistWindowTest::reportAndCertificateSaveAsPdf() {
+  Recorded recorded;
+  auto window = makeWindow(recorded);
+  QTemporaryDir dir;
+  ScoringPage* page = window->scoringPage();
+  page->surnameBox()->setText(QStringLiteral("李"));
+  page->givenBox()->setText(QStringLiteral("明华"));
+  page->hourBox()->setText(QStringLiteral("10"));
+
+  recorded.saveAnswer = dir.filePath(QStringLiteral("report.pdf"));
+  whenModalOpens<ReportWindow>([](ReportWindow& report) {
+    QTest::mouseClick(report.findChild<QPushButton*>(QStringLiteral("按钮_报告PDF")), Qt::LeftButton);
+  });
+  QTest::mouseClick(page->scoreButton(), Qt::LeftButton);
+  QVERIFY(settle(*window));
+  QVERIFY2(recorded.lastText().contains(QStringLiteral("已保存为PDF")), qPrintable(recorded.lastText()));
+  QVERIFY(mapsCharacters(pdfStreams(recorded.saveAnswer), QStringLiteral("李明华姓名五格")));
+
+  recorded.saveAnswer = dir.filePath(QStringLiteral("certificate.pdf"));
+  whenModalOpens<CertificateWindow>([](CertificateWindow& certificate) {
+    QTest::mouseClick(certificate.findChild<QPushButton*>(QStringLiteral("按钮_证书PDF")), Qt::LeftButton);
+  });
+  QTest::mouseClick(page->certificateButton(), Qt::LeftButton);
+  QVERIFY(settle(*window));
+  QVERIFY2(recorded.lastText().contains(QStringLiteral("已保存为PDF")), qPrintable(recorded.lastText()));
+  QFile certificate(recorded.saveAnswer);
+  QVERIFY(certificate.open(QIODevice::ReadOnly));
+  const QByteArray bytes = certificate.readAll();
+  QVERIFY(bytes.startsWith("%PDF-"));
+  // The drawn certificate on its page.
+  QVERIFY(bytes.contains("/Subtype /Image"));
 }
 
 QTEST_MAIN(ShortlistWindowTest)
