@@ -13,15 +13,15 @@
 #include <QApplication>
 #include <QDialog>
 #include <QDoubleSpinBox>
-#include <QHeaderView>
-#include <QTableView>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
@@ -345,8 +345,8 @@ int main(int argc, char** argv) {
       sinceTick.restart();
     });
     bool done = false;
-    const auto finished = QObject::connect(window.generation(), &quillan::app::GenerationController::finished,
-                                           &window, [&](int) { done = true; });
+    const auto finished = QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window,
+                                           [&](int) { done = true; });
     sinceTick.start();
     probe.start();
     clock.start();
@@ -357,9 +357,10 @@ int main(int argc, char** argv) {
     probe.stop();
     QObject::disconnect(inserted);
     QObject::disconnect(finished);
-    std::printf("high-score run into a sorted, filtered list: %d of %d rows shown, click to last row %.1f ms, "
-                "longest event gap %.1f ms\n",
-                model->rowCount(), rows, lastRowMs, gap);
+    std::printf(
+        "high-score run into a sorted, filtered list: %d of %d rows shown, click to last row %.1f ms, "
+        "longest event gap %.1f ms\n",
+        model->rowCount(), rows, lastRowMs, gap);
   }
   clearFilter->click();
 
