@@ -88,7 +88,10 @@ ShortlistPage::ShortlistPage(shortlist::ShortlistStore store, const DialogHooks*
       return;
     }
     const std::string name = list_[static_cast<std::size_t>(item->row())].fullName();
-    show(store_.setNote(name, item->text().toStdString()));
+    // Saved once the table is done with the item: showing the list again replaces every item.
+    QMetaObject::invokeMethod(
+        this, [this, name, note = item->text().toStdString()] { show(store_.setNote(name, note)); },
+        Qt::QueuedConnection);
   });
 
   refresh();

@@ -10,6 +10,7 @@
 #include <QPdfWriter>
 #include <QStringList>
 #include <QTextDocument>
+#include <cstdio>
 #include <memory>
 
 #include "chars/NameMeanings.h"
@@ -151,6 +152,18 @@ std::optional<QString> writePicturePdf(const QImage& picture, const QString& pat
 }
 
 std::optional<std::string> writeShortlistPdf(const shortlist::Shortlist& list, const std::string& path) {
+  // Qt's start-up chatter (a missing XDG_RUNTIME_DIR) is not for a command-line user; a failed
+  // write comes back as the reason.
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) {
+          std::fprintf(stderr, "%s\n", qPrintable(text));
+        }
+      });
+  struct Restore {
+    QtMessageHandler handler;
+    ~Restore() { qInstallMessageHandler(handler); }
+  } restore{previous};
   const auto application = guiApplicationIfNone();
   QTextDocument document;
   document.setHtml(shortlistHtml(list));
