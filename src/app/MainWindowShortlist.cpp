@@ -40,14 +40,22 @@ void MainWindow::connectShortlist() {
     }
     evaluation_->compareNames(std::move(parts), std::move(euphonies));
   });
-  connect(shortlistPage_, &ShortlistPage::printRequested, this,
-          [this] { printHtml(this, printout::shortlistHtml(shortlistPage_->entries()), options_.hooks); });
-  connect(shortlistPage_, &ShortlistPage::pdfRequested, this, [this] {
-    if (shortlistPage_->entries().empty()) {
-      options_.hooks.inform(this, tr("温馨提示"), tr("备选名单中还没有名字"), DialogHooks::Tone::Plain);
-      return;
+  const auto nothingToPrint = [this] {
+    if (!shortlistPage_->entries().empty()) {
+      return false;
     }
-    saveHtmlAsPdf(this, printout::shortlistHtml(shortlistPage_->entries()), tr("备选名单.pdf"), options_.hooks);
+    options_.hooks.inform(this, tr("温馨提示"), tr("备选名单中还没有名字"), DialogHooks::Tone::Plain);
+    return true;
+  };
+  connect(shortlistPage_, &ShortlistPage::printRequested, this, [this, nothingToPrint] {
+    if (!nothingToPrint()) {
+      printHtml(this, printout::shortlistHtml(shortlistPage_->entries()), options_.hooks);
+    }
+  });
+  connect(shortlistPage_, &ShortlistPage::pdfRequested, this, [this, nothingToPrint] {
+    if (!nothingToPrint()) {
+      saveHtmlAsPdf(this, printout::shortlistHtml(shortlistPage_->entries()), tr("备选名单.pdf"), options_.hooks);
+    }
   });
 }
 

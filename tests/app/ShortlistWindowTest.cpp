@@ -122,6 +122,7 @@ class ShortlistWindowTest : public QObject {
   void euphonyColumnAndFilterForRunsThatHaveIt();
   void addFromRowRefusesDuplicates();
   void addFromTheReportWindow();
+  void addFromTheScoringPage();
   void twoWindowsShareTheShortlist();
   void compareTwoShortlistedNames();
   void shortlistSavesAsPdfAndPrints();
@@ -262,6 +263,23 @@ void ShortlistWindowTest::addFromTheReportWindow() {
   QCOMPARE(kept.size(), std::size_t{1});
   QCOMPARE(QString::fromStdString(kept[0].fullName()), QStringLiteral("李浩然"));
   QVERIFY(!kept[0].pinyin.empty());
+}
+
+void ShortlistWindowTest::addFromTheScoringPage() {
+  Recorded recorded;
+  auto window = makeWindow(recorded);
+  window->switchToPage(Page::Scoring, ScoringTab::Score);
+  ScoringPage* page = window->scoringPage();
+  page->surnameBox()->setText(QStringLiteral("欧阳"));
+  page->givenBox()->setText(QStringLiteral("明华"));
+  QTest::mouseClick(page->keepButton(), Qt::LeftButton);
+  QVERIFY(settle(*window));
+  const auto& kept = window->shortlistPage()->entries();
+  QCOMPARE(kept.size(), std::size_t{1});
+  QCOMPARE(QString::fromStdString(kept[0].surname), QStringLiteral("欧阳"));
+  QCOMPARE(QString::fromStdString(kept[0].given), QStringLiteral("明华"));
+  QVERIFY(!kept[0].score.empty());
+  QVERIFY2(QString::fromStdString(kept[0].pinyin).startsWith(QStringLiteral("ōu yáng")), kept[0].pinyin.c_str());
 }
 
 void ShortlistWindowTest::twoWindowsShareTheShortlist() {
