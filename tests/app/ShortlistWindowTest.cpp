@@ -2,6 +2,7 @@
 // driven through the real window.
 
 #include <QAction>
+#include <QDir>
 #include <QDoubleSpinBox>
 #include <QFile>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 
 #include "TestHooks.h"
 #include "app/CertificateWindow.h"
@@ -124,6 +126,7 @@ class ShortlistWindowTest : public QObject {
   void addFromTheReportWindow();
   void addFromTheScoringPage();
   void twoWindowsShareTheShortlist();
+  void unreadableShortlistIsKeptAsideAndSaid();
   void compareTwoShortlistedNames();
   void shortlistSavesAsPdfAndPrints();
   void theCommandLineSharesTheWindowsFile();
@@ -300,6 +303,30 @@ void ShortlistWindowTest::twoWindowsShareTheShortlist() {
   QCOMPARE(one->shortlistPage()->table()->item(1, 0)->text(), QStringLiteral("李思远"));
   // And the second window's duplicate of the first's name is refused.
   QVERIFY(!other->shortlistPage()->add({"李", "明华", "96.5", {}, -1, {}, {}}));
+}
+
+void ShortlistWindowTest::unreadableShortlistIsKeptAsideAndSaid() {
+  Recorded recorded;
+  const QString file = recorded.dataFolder.filePath(QStringLiteral("shortlist.tsv"));
+  {
+    QFile broken(file);
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("李明华 written by hand\n");
+  }
+  auto window = makeWindow(recorded);
+  QVERIFY2(std::any_of(recorded.messages.begin(), recorded.messages.end(),
+                       [](const auto& m) { return m.text.contains(QStringLiteral("备选名单文件无法读取")); }),
+           qPrintable(recorded.lastText()));
+  QVERIFY(window->shortlistPage()->entries().empty());
+  const QStringList aside =
+      QDir(recorded.dataFolder.path()).entryList({QStringLiteral("shortlist.tsv.unreadable-*")}, QDir::Files);
+  QCOMPARE(aside.size(), 1);
+  QFile kept(QDir(recorded.dataFolder.path()).filePath(aside.front()));
+  QVERIFY(kept.open(QIODevice::ReadOnly));
+  QCOMPARE(kept.readAll(), QByteArray("李明华 written by hand\n"));
+  // A new name starts a new file; the kept one stays as it was.
+  QVERIFY(window->shortlistPage()->add({"李", "思远", "95", {}, -1, {}, {}}));
+  QVERIFY(QFile::exists(file));
 }
 
 void ShortlistWindowTest::compareTwoShortlistedNames() {
