@@ -38,7 +38,9 @@ ResultFilterProxy::ResultFilterProxy(ResultListModel* results, QObject* parent)
   setDynamicSortFilter(true);
   // A new run starts with fresh keys.
   connect(results, &QAbstractItemModel::modelReset, this, [this] {
-    numberKeys_.clear();
+    for (auto& keys : numberKeys_) {
+      keys.clear();
+    }
     nameKeys_.clear();
     nameKnown_.clear();
   });
@@ -69,15 +71,12 @@ bool ResultFilterProxy::filterAcceptsRow(int sourceRow, const QModelIndex&) cons
 }
 
 double ResultFilterProxy::numberKey(int sourceRow, int column) const {
-  if (column != keyColumn_) {
-    numberKeys_.clear();
-    keyColumn_ = column;
-  }
+  auto& keys = numberKeys_[static_cast<std::size_t>(column)];
   const auto at = static_cast<std::size_t>(sourceRow);
-  if (numberKeys_.size() <= at) {
-    numberKeys_.resize(static_cast<std::size_t>(results_->rowCount()), std::numeric_limits<double>::quiet_NaN());
+  if (keys.size() <= at) {
+    keys.resize(static_cast<std::size_t>(results_->rowCount()), std::numeric_limits<double>::quiet_NaN());
   }
-  double& key = numberKeys_[at];
+  double& key = keys[at];
   if (std::isnan(key)) {
     key = numberOf(results_->row(sourceRow), static_cast<SortColumn>(column));
   }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QSortFilterProxyModel>
+#include <array>
 #include <string>
 #include <vector>
 
 #include "resultview/RowFilter.h"
+#include "resultview/RowKeys.h"
 
 namespace quillan::app {
 
@@ -38,8 +40,9 @@ class ResultFilterProxy : public QSortFilterProxyModel {
 
   ResultListModel* results_;
   resultview::RowFilter filter_;
-  mutable std::vector<double> numberKeys_;  // of keyColumn_, NaN until worked out
-  mutable int keyColumn_ = -1;
+  // The numbers of each column that sorts by number, by source row; NaN until worked out. Kept per
+  // column, so that going back to a column sorted before costs no key again.
+  mutable std::array<std::vector<double>, resultview::kSortColumnCount> numberKeys_;
   mutable std::vector<std::string> nameKeys_;
   mutable std::vector<bool> nameKnown_;
 };
