@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/Printout.h"
 #include "certificate/CertificateImageWriter.h"
 #include "certificate/CertificateRenderer.h"
 
@@ -30,10 +31,22 @@ CertificateWindow::CertificateWindow(certificate::CertificateContent content, co
   auto* close = new QPushButton(tr("关闭"), this);
   close->setObjectName(QStringLiteral("按钮_关闭"));
   connect(save, &QPushButton::clicked, this, &CertificateWindow::save);
+  // Three times the screen's size: sharp on paper.
+  auto* print = new QPushButton(tr("打印"), this);
+  print->setObjectName(QStringLiteral("按钮_打印证书"));
+  connect(print, &QPushButton::clicked, this,
+          [this] { printPicture(this, certificate::CertificateRenderer::render(content_, 3.0), *hooks_); });
+  auto* pdf = new QPushButton(tr("保存为PDF"), this);
+  pdf->setObjectName(QStringLiteral("按钮_证书PDF"));
+  connect(pdf, &QPushButton::clicked, this, [this] {
+    savePictureAsPdf(this, certificate::CertificateRenderer::render(content_, 3.0), tr("评定证书.pdf"), *hooks_);
+  });
   connect(close, &QPushButton::clicked, this, &QDialog::accept);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
+  buttons->addWidget(print);
+  buttons->addWidget(pdf);
   buttons->addWidget(save);
   buttons->addWidget(close);
   auto* layout = new QVBoxLayout(this);

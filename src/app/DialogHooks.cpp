@@ -3,6 +3,7 @@
 #include <QDesktopServices>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
 
 namespace quillan::app {
 
@@ -26,6 +27,10 @@ DialogHooks DialogHooks::interactive() {
   };
   hooks.openFileName = [](QWidget* parent, const QString& caption, const QString& filter) {
     return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+  };
+  hooks.choosePrinter = [](QWidget* parent, QPrinter& printer) {
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
   };
   hooks.openUrl = [](const QUrl& address) { return QDesktopServices::openUrl(address); };
   return hooks;

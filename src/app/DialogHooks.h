@@ -4,6 +4,7 @@
 #include <QUrl>
 #include <functional>
 
+class QPrinter;
 class QWidget;
 
 namespace quillan::app {
@@ -26,6 +27,8 @@ struct DialogHooks {
       saveFileNameWithFilter;
   // An open dialog: caption, filter. Returns the chosen path, or empty when cancelled.
   std::function<QString(QWidget* parent, const QString& caption, const QString& filter)> openFileName;
+  // The system print dialog for the printer given. Returns false when the user cancelled.
+  std::function<bool(QWidget* parent, QPrinter& printer)> choosePrinter;
   // Opens an address in the desktop's browser.
   std::function<bool(const QUrl& address)> openUrl;
 

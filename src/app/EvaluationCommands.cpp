@@ -5,13 +5,16 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
+#include <variant>
 
 #include "app/BackgroundRunner.h"
 #include "app/CertificateWindow.h"
+#include "app/CompareWindow.h"
 #include "app/GenerationPage.h"
 #include "app/ReportWindow.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
+#include "app/ShortlistEntries.h"
 #include "common/RandomGenerator.h"
 #include "evaluate/BirthDateTexts.h"
 #include "evaluate/Certificate.h"
@@ -19,6 +22,9 @@
 
 namespace quillan::app {
 namespace {
+
+// A comparison, or the evaluation that stopped it (a character not found, the service down).
+using Compared = std::variant<compare::Comparison, evaluate::Evaluation>;
 
 evaluate::Evaluation unreachable(const std::string& problem) {
   evaluate::Evaluation evaluation;
@@ -121,6 +127,8 @@ void EvaluationCommands::showReport(const Outcome& outcome) {
   // The commands stay disabled until the modal report window is closed.
   setBusy(true);
   ReportWindow report(page, *outcome.fields, hooks_, window_);
+  connect(&report, &ReportWindow::keepRequested, this,
+          [this, entry = shortlistEntryOf(outcome.evaluation, reportEuphony_)] { emit shortlistRequested(entry); });
   report.exec();
   setBusy(false);
 }
@@ -132,9 +140,62 @@ void EvaluationCommands::scoreName() {
     refuse(*problem);
     return;
   }
+  reportEuphony_ = -1;
   evaluate([surname, given, avoidance = generation_->avoidance()](
                chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup, avoidance); },
            true, [this](const Outcome& outcome) { showReport(outcome); });
+}
+
+void EvaluationCommands::keepScoredName() {
+  const std::string surname = scoring_->surnameBox()->text().trimmed().toStdString();
+  const std::string given = scoring_->givenBox()->text().trimmed().toStdString();
+  if (const auto problem = evaluate::nameInputProblem(surname, given)) {
+    refuse(*problem);
+    return;
+  }
+  evaluate([surname, given](chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup); },
+           false,
+           [this](const Outcome& outcome) {
+             if (outcome.evaluation.status != evaluate::EvaluationStatus::Done) {
+               return refuse(outcome.evaluation);
+             }
+             emit shortlistRequested(shortlistEntryOf(outcome.evaluation));
+           });
+}
+
+void EvaluationCommands::compareNames(std::vector<std::pair<std::string, std::string>> names,
+                                      std::vector<int> euphonies) {
+  if (!sources_.lookup) {
+    refuse(unreachable(problem_));
+    return;
+  }
+  setBusy(true);
+  background_->run<Compared>(
+      this,
+      [names = std::move(names), euphonies = std::move(euphonies), sources = sources_]() -> Compared {
+        std::vector<compare::ComparedName> compared;
+        for (std::size_t i = 0; i < names.size(); ++i) {
+          auto evaluation = evaluate::evaluateName(names[i].first, names[i].second, *sources.lookup);
+          if (evaluation.status != evaluate::EvaluationStatus::Done) {
+            return evaluation;
+          }
+          compared.push_back({std::move(evaluation), i < euphonies.size() ? euphonies[i] : -1});
+        }
+        return compare::compareNames(compared, sources.texts.get());
+      },
+      [this](BackgroundOutcome<Compared> done) {
+        setBusy(false);
+        if (!done.result) {
+          return refuse(
+              unreachable(done.ending == BackgroundOutcome<Compared>::Ending::TimedOut ? "等待超时" : done.failure));
+        }
+        if (const auto* refused = std::get_if<evaluate::Evaluation>(&*done.result)) {
+          return refuse(*refused);
+        }
+        auto* window = new CompareWindow(std::get<compare::Comparison>(*done.result), hooks_, window_);
+        window->show();
+      },
+      BackgroundRunner::kServiceTimeout);
 }
 
 void EvaluationCommands::reportRow(int row) {
@@ -147,6 +208,7 @@ void EvaluationCommands::reportRow(int row) {
   const std::string name = cells[ResultColumn::Name];
   const std::string grids = cells[ResultColumn::Grids];
   const std::string score = cells[ResultColumn::Score];
+  reportEuphony_ = cells.details.euphony;
   evaluate([name, grids, score, avoidance = generation_->avoidance()](
                chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup, avoidance); },
            true, [this](const Outcome& outcome) { showReport(outcome); });

@@ -4,11 +4,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "app/DataSources.h"
 #include "app/DialogHooks.h"
 #include "evaluate/Evaluation.h"
 #include "evaluate/ReportFields.h"
+#include "shortlist/ShortlistEntry.h"
 
 class QWidget;
 
@@ -36,6 +39,15 @@ class EvaluationCommands : public QObject {
 
   void scoreName();
   void reportRow(int row);
+  // "加入备选名单" on the scoring page: the name in the boxes, scored.
+  void keepScoredName();
+  // Two to four names (surname, given) side by side, with the 音律分 each was kept with.
+  void compareNames(std::vector<std::pair<std::string, std::string>> names, std::vector<int> euphonies);
+
+ signals:
+  void shortlistRequested(shortlist::ShortlistEntry entry);
+
+ public:
   void buildCertificate();
   void addPhoto();
   void removePhoto();
@@ -62,6 +74,7 @@ class EvaluationCommands : public QObject {
   DataSources sources_;
   std::string problem_;
   QString reportFolder_;
+  int reportEuphony_ = -1;  // the 音律分 of the row the report is about
   bool generateWasEnabled_ = false;
   bool exportWasEnabled_ = false;
 };

@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "app/ResultListModel.h"
 #include "generate/ResultExport.h"
 
 namespace quillan::app {
@@ -25,8 +24,8 @@ QString suggestedExportPath() {
   return QDir(folder).filePath(ExportTexts::tr("宝宝名字.txt"));
 }
 
-void exportResultList(QWidget* parent, const ResultListModel& results, const DialogHooks& hooks) {
-  if (results.rowCount() == 0) {
+void exportResultList(QWidget* parent, const std::vector<generate::ResultRow>& rows, const DialogHooks& hooks) {
+  if (rows.empty()) {
     hooks.inform(parent, ExportTexts::tr("温馨提示"), ExportTexts::tr("没有可导出的名字"), DialogHooks::Tone::Plain);
     return;
   }
@@ -35,7 +34,6 @@ void exportResultList(QWidget* parent, const ResultListModel& results, const Dia
   if (path.isEmpty()) {
     return;
   }
-  const std::vector<generate::ResultRow> rows = results.rows();
   const generate::ExportResult written = generate::exportResultList(std::filesystem::path(path.toStdU16String()), rows);
   if (!written.ok) {
     hooks.inform(parent, ExportTexts::tr("温馨提示"),
@@ -44,7 +42,9 @@ void exportResultList(QWidget* parent, const ResultListModel& results, const Dia
     return;
   }
   hooks.inform(parent, ExportTexts::tr("温馨提示"),
-               ExportTexts::tr("已导出 %1 个名字到：\n%2").arg(results.rowCount()).arg(QDir::toNativeSeparators(path)),
+               ExportTexts::tr("已导出 %1 个名字到：\n%2")
+                   .arg(static_cast<qulonglong>(rows.size()))
+                   .arg(QDir::toNativeSeparators(path)),
                DialogHooks::Tone::Plain);
 }
 

@@ -44,6 +44,7 @@ void GenerationController::start() {
   }
 
   mode_ = check.checked->request.mode;
+  surnameChars_ = static_cast<int>(check.checked->surnameCharacters.size());
   began_ = false;
   running_ = true;
   inbox_ = std::make_shared<Inbox>();
@@ -125,7 +126,7 @@ void GenerationController::drain() {
   }
   if (began && !began_) {
     began_ = true;
-    page_->runBegins(mode_);
+    page_->runBegins(mode_, surnameChars_);
   }
   if (label) {
     page_->showProgress(QString::fromStdString(*label), range, position);
@@ -146,7 +147,7 @@ void GenerationController::finish(const generate::GenerationOutcome& outcome) {
   batchTimer_.stop();
   if (outcome.status == generate::GenerationStatus::Completed && !began_) {
     began_ = true;
-    page_->runBegins(mode_);
+    page_->runBegins(mode_, surnameChars_);
   }
   drain();
   inbox_.reset();

@@ -69,6 +69,7 @@ class GenerationController : public QObject {
   std::shared_ptr<Inbox> inbox_;
   QTimer batchTimer_;
   generate::GenerationMode mode_ = generate::GenerationMode::Classic;
+  int surnameChars_ = 1;
   bool began_ = false;
   bool informing_ = false;
   bool running_ = false;

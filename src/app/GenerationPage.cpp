@@ -1,5 +1,6 @@
 #include "app/GenerationPage.h"
 
+#include <QAction>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -7,6 +8,8 @@
 
 #include "app/BirthDateBoxes.h"
 #include "app/ChineseInputFilter.h"
+#include "app/ResultFilterBar.h"
+#include "app/ResultFilterProxy.h"
 #include "app/ResultListModel.h"
 #include "app/StatusHints.h"
 #include "generate/GenerationMessages.h"
@@ -19,7 +22,12 @@ using generate::GenerationCharOption;
 using generate::NicknamePattern;
 
 GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::GenerationPage>()), hooks_(hooks), results_(new ResultListModel(this)) {
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::GenerationPage>()),
+      hooks_(hooks),
+      results_(new ResultListModel(this)),
+      shown_(new ResultFilterProxy(results_, this)),
+      filterBar_(nullptr) {
   ui_->setupUi(this);
 
   // Nothing is selected until start-up sets the defaults.
@@ -41,14 +49,21 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
   connect(ui_->编辑框_避开字, &QLineEdit::editingFinished, this, &GenerationPage::readAvoidanceBoxes);
   connect(ui_->编辑框_避开音, &QLineEdit::editingFinished, this, &GenerationPage::readAvoidanceBoxes);
 
+  filterBar_ = new ResultFilterBar(this);
+  ui_->结果栏布局->insertWidget(ui_->结果栏布局->indexOf(ui_->结果区), filterBar_);
+
   auto* view = ui_->超级列表框1;
-  view->setModel(results_);
+  view->setModel(shown_);
+  // No order until a header is clicked: the list as the run made it.
+  view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+  view->setSortingEnabled(true);
+  view->setColumnHidden(ResultListModel::kEuphonyColumn, true);
   view->verticalHeader()->hide();
   view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   view->verticalHeader()->setDefaultSectionSize(30);
   view->horizontalHeader()->setHighlightSections(false);
   view->horizontalHeader()->setStretchLastSection(true);
-  const int widths[ResultListModel::kColumns] = {64, 110, 90, 190, 190, 100, 90};
+  const int widths[ResultListModel::kColumns] = {64, 110, 90, 190, 190, 100, 90, 70};
   for (int column = 0; column < ResultListModel::kColumns; ++column) {
     view->setColumnWidth(column, widths[column]);
   }
@@ -114,9 +129,33 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
   connect(ui_->按钮2, &QPushButton::clicked, this, &GenerationPage::bannerClicked);
   connect(view, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
     if (!busy_ && index.isValid()) {
-      emit rowActivated(index.row());
+      emit rowActivated(shown_->sourceRow(index.row()));
     }
   });
+
+  // "加入备选名单": a button, the list's context menu and Ctrl+D on the list.
+  auto* keep = new QPushButton(tr("加入备选名单"), this);
+  keep->setObjectName(QStringLiteral("按钮_加入备选"));
+  filterBar_->addCommand(keep);
+  auto* keepAction = new QAction(tr("加入备选名单"), view);
+  keepAction->setObjectName(QStringLiteral("动作_加入备选"));
+  keepAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+  keepAction->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+  view->addAction(keepAction);
+  view->setContextMenuPolicy(Qt::ActionsContextMenu);
+  connect(keep, &QPushButton::clicked, this, &GenerationPage::shortlistCurrent);
+  connect(keepAction, &QAction::triggered, this, &GenerationPage::shortlistCurrent);
+
+  connect(filterBar_, &ResultFilterBar::filterChanged, this, [this] { shown_->setRowFilter(filterBar_->filter()); });
+  connect(results_, &ResultListModel::euphonyShown, this, [this, view](bool shown) {
+    view->setColumnHidden(ResultListModel::kEuphonyColumn, !shown);
+    filterBar_->setEuphonyShown(shown);
+    shown_->setRowFilter(filterBar_->filter());
+  });
+  connect(shown_, &QAbstractItemModel::rowsInserted, this, &GenerationPage::showCounts);
+  connect(shown_, &QAbstractItemModel::rowsRemoved, this, &GenerationPage::showCounts);
+  connect(shown_, &QAbstractItemModel::modelReset, this, &GenerationPage::showCounts);
+  connect(shown_, &QAbstractItemModel::layoutChanged, this, &GenerationPage::showCounts);
 }
 
 GenerationPage::~GenerationPage() = default;
@@ -252,8 +291,21 @@ QRadioButton* GenerationPage::optionRadio(GenerationCharOption option) const {
   return ui_->单选框_不设;
 }
 
-void GenerationPage::runBegins(generate::GenerationMode mode) {
+void GenerationPage::shortlistCurrent() {
+  const QModelIndex current = ui_->超级列表框1->currentIndex();
+  if (!current.isValid()) {
+    hooks_->inform(this, tr("温馨提示"), tr("请先在列表中选中一个名字"), DialogHooks::Tone::Plain);
+    return;
+  }
+  emit shortlistRequested(shown_->sourceRow(current.row()));
+}
+
+void GenerationPage::showCounts() { filterBar_->showCounts(shown_->rowCount(), results_->rowCount()); }
+
+void GenerationPage::runBegins(generate::GenerationMode mode, int surnameChars) {
   results_->clear();
+  results_->setSurnameChars(surnameChars);
+  shown_->setRowFilter(filterBar_->filter());
   ui_->图片框_介绍->hide();
   if (mode == generate::GenerationMode::HighScore || mode == generate::GenerationMode::SelfChosen) {
     ui_->组合框_个数->setCurrentIndex(1);

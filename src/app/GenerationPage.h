@@ -21,6 +21,8 @@ class QTableView;
 namespace quillan::app {
 
 class BirthDateBoxes;
+class ResultFilterBar;
+class ResultFilterProxy;
 class ResultListModel;
 class StatusHints;
 
@@ -56,11 +58,14 @@ class GenerationPage : public QWidget {
   // The run has got past its lookups: the list is emptied, the introduction goes for good, and
   // high-score and self-chosen runs switch the name length to "三字" as they always make three
   // characters.
-  void runBegins(generate::GenerationMode mode);
+  void runBegins(generate::GenerationMode mode, int surnameChars);
   void showProgress(const QString& label, int range, int position);
   void hideProgress();
 
   ResultListModel& results() const { return *results_; }
+  // The list as shown: filtered and sorted as the user asked.
+  ResultFilterProxy& shown() const { return *shown_; }
+  ResultFilterBar* filterBar() const { return filterBar_; }
   QPushButton* generateButton() const;
   QPushButton* exportButton() const;
   QTableView* resultView() const;
@@ -73,15 +78,20 @@ class GenerationPage : public QWidget {
   void generateRequested();
   void exportRequested();
   void bannerClicked();
+  // A row of the result list (its place in the run, whatever the order shown).
   void rowActivated(int row);
   // The user changed the avoid list and it reads well.
   void avoidanceChanged(const quality::UserAvoidance& avoidance);
+  // "加入备选名单" for the row (its place in the run).
+  void shortlistRequested(int row);
 
  private:
   void showPanel(QWidget* panel);
   // The boxes' texts checked when the user leaves one: kept when they read well, else the user is
   // told why and the boxes go back to the last good list.
   void readAvoidanceBoxes();
+  void showCounts();
+  void shortlistCurrent();
   void applyNameLengthRule(int index);
   void applyBirthdayRule(int index);
   QRadioButton* patternRadio(generate::NicknamePattern pattern) const;
@@ -91,6 +101,8 @@ class GenerationPage : public QWidget {
   quality::UserAvoidance avoidance_;
   const DialogHooks* hooks_;
   ResultListModel* results_;
+  ResultFilterProxy* shown_;
+  ResultFilterBar* filterBar_;
   BirthDateBoxes* birthDate_;
   generate::GenerationCharOption generationCharSetting_ = generate::GenerationCharOption::None;
   generate::NicknamePattern nicknamePattern_ = generate::NicknamePattern::AA;

@@ -27,9 +27,11 @@
 #include "app/PageWindow.h"
 #include "app/Pictures.h"
 #include "app/PreferencesFile.h"
+#include "app/ResultFilterProxy.h"
 #include "app/ResultListModel.h"
 #include "app/ScoringPage.h"
 #include "app/ServiceStatusText.h"
+#include "app/ShortlistPage.h"
 #include "app/SkinCatalog.h"
 #include "app/StatusHints.h"
 #include "app/TrayController.h"
@@ -73,6 +75,11 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
   pages_->addWidget(makeFatePage(features, pages_));
   pages_->addWidget(makeFolkPage(features, pages_));
   pages_->addWidget(makeMorePage(features, pages_));
+  shortlistPage_ = new ShortlistPage(
+      shortlist::ShortlistStore(options_.shortlistFile.empty() ? shortlist::ShortlistStore::defaultFile()
+                                                               : options_.shortlistFile),
+      &options_.hooks, [this] { return now().date(); }, pages_);
+  pages_->addWidget(shortlistPage_);
   setCentralWidget(pages_);
 
   buildMenus();
@@ -81,11 +88,12 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
   generationPage_->registerHints(*hints_);
   connect(generationPage_, &GenerationPage::bannerClicked, this, &MainWindow::openHomePage);
   connect(generationPage_, &GenerationPage::exportRequested, this,
-          [this] { exportResultList(this, generationPage_->results(), options_.hooks); });
+          [this] { exportResultList(this, generationPage_->shown().shownRows(), options_.hooks); });
 
   tray_ = new TrayController(this, options_.trayAvailable.value_or(QSystemTrayIcon::isSystemTrayAvailable()));
 
   startUp();
+  connectShortlist();
 }
 
 MainWindow::~MainWindow() = default;

@@ -31,6 +31,7 @@ class EvaluationCommands;
 class GenerationPage;
 class PreferencesFile;
 class ScoringPage;
+class ShortlistPage;
 class StatusHints;
 class TrayController;
 
@@ -50,6 +51,8 @@ struct MainWindowOptions {
   QString temporaryFolder;
   // The user's preferences file (the avoid list); PreferencesFile::defaultPath() when empty.
   std::filesystem::path preferencesFile;
+  // The shortlist file; the user's data folder's when empty.
+  std::filesystem::path shortlistFile;
 };
 
 // The one main window: pages on 选择夹1, toolbar 工具条1, the menu bar, status bar 状态条1, skins
@@ -70,6 +73,7 @@ class MainWindow : public QMainWindow {
 
   GenerationPage* generationPage() const { return generationPage_; }
   ScoringPage* scoringPage() const { return scoringPage_; }
+  ShortlistPage* shortlistPage() const { return shortlistPage_; }
   TrayController* tray() const { return tray_; }
   GenerationController* generation() const { return generation_.get(); }
   BackgroundRunner& background() const { return *background_; }
@@ -97,6 +101,7 @@ class MainWindow : public QMainWindow {
   std::string contentBase() const;
   void buildToolBar();
   void buildStatusBar();
+  void connectShortlist();
   void startUp();
   void serviceReached(DataSources sources, std::string problem);
   void openHomePage();
@@ -119,6 +124,7 @@ class MainWindow : public QMainWindow {
   QStackedWidget* pages_ = nullptr;
   GenerationPage* generationPage_ = nullptr;
   ScoringPage* scoringPage_ = nullptr;
+  ShortlistPage* shortlistPage_ = nullptr;
   QToolBar* toolBar_ = nullptr;
   QActionGroup* pageGroup_ = nullptr;
   std::vector<QAction*> pageActions_;

@@ -61,6 +61,7 @@ const std::vector<PageTarget>& pageTargets() {
       {MenuTexts::tr("民俗预测"), QStringLiteral("folk"), Page::Folk, std::nullopt},
       {MenuTexts::tr("命运测算"), QStringLiteral("fate"), Page::Fate, ScoringTab::Certificate},
       {MenuTexts::tr("更多功能"), QStringLiteral("more"), Page::More, std::nullopt},
+      {MenuTexts::tr("备选名单"), QStringLiteral("shortlist"), Page::Shortlist, std::nullopt},
   };
   return targets;
 }

@@ -8,7 +8,7 @@
 namespace quillan::app {
 
 // The pages of 选择夹1, in their order there.
-enum class Page { Generation, Scoring, Fate, Folk, More };
+enum class Page { Generation, Scoring, Fate, Folk, More, Shortlist };
 
 // The inner pages of 选择夹2 on the scoring page.
 enum class ScoringTab { Certificate, Score };
@@ -40,7 +40,7 @@ struct PageTarget {
   std::optional<ScoringTab> tab;
 };
 
-// "姓名生成", "姓名评分", "评定证书", "民俗预测", "命运测算", "更多功能".
+// "姓名生成", "姓名评分", "评定证书", "民俗预测", "命运测算", "更多功能", "备选名单".
 const std::vector<PageTarget>& pageTargets();
 
 }  // namespace quillan::app

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "app/Printout.h"
 #include "common/GbkCodec.h"
 #include "evaluate/ReportOutput.h"
 
@@ -42,8 +43,22 @@ ReportWindow::ReportWindow(const std::filesystem::path& page, evaluate::ReportFi
   exportButton_->setObjectName(QStringLiteral("按钮_导出文本"));
   connect(exportButton_, &QPushButton::clicked, this, &ReportWindow::exportText);
 
+  auto* keep = new QPushButton(tr("加入备选名单"), this);
+  keep->setObjectName(QStringLiteral("按钮_报告加入备选"));
+  connect(keep, &QPushButton::clicked, this, &ReportWindow::keepRequested);
+  auto* print = new QPushButton(tr("打印"), this);
+  print->setObjectName(QStringLiteral("按钮_打印报告"));
+  connect(print, &QPushButton::clicked, this, [this] { printDocument(this, *browser_->document(), *hooks_); });
+  auto* pdf = new QPushButton(tr("保存为PDF"), this);
+  pdf->setObjectName(QStringLiteral("按钮_报告PDF"));
+  connect(pdf, &QPushButton::clicked, this,
+          [this] { saveDocumentAsPdf(this, *browser_->document(), tr("五格三才综合评分.pdf"), *hooks_); });
+
   auto* buttons = new QHBoxLayout;
+  buttons->addWidget(keep);
   buttons->addStretch(1);
+  buttons->addWidget(print);
+  buttons->addWidget(pdf);
   buttons->addWidget(exportButton_);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(browser_, 1);

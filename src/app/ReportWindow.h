@@ -23,6 +23,10 @@ class ReportWindow : public QDialog {
 
   QTextBrowser* browser() const { return browser_; }
 
+ signals:
+  // "加入备选名单".
+  void keepRequested();
+
  private:
   void exportText();
 

@@ -1,5 +1,7 @@
 #include "app/ScoringPage.h"
 
+#include <QBoxLayout>
+
 #include <QDateEdit>
 #include <QFormLayout>
 #include <QLabel>
@@ -49,9 +51,21 @@ ScoringPage::ScoringPage(const DialogHooks* hooks, QWidget* parent)
   ui_->农历日期框1->setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
   lunar->setText(lunarCaption(ui_->农历日期框1->date()));
 
+  // "加入备选名单" sits beside "姓名评分", in the layout that holds it.
+  keepButton_ = new QPushButton(tr("加入备选名单"), this);
+  keepButton_->setObjectName(QStringLiteral("按钮_评分加入备选"));
+  for (auto* box : findChildren<QBoxLayout*>()) {
+    const int at = box->indexOf(ui_->按钮9);
+    if (at >= 0) {
+      box->insertWidget(at + 1, keepButton_, 0, Qt::AlignLeft);
+      break;
+    }
+  }
+
   // Until the window connects the commands they say they are not there.
-  for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
-                           static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
+  for (QWidget* command :
+       {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(keepButton_), static_cast<QWidget*>(ui_->按钮4),
+        static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
     markNotYetAvailable(command);
   }
 }
@@ -87,14 +101,16 @@ void ScoringPage::setPhoto(const QImage& photo) {
 
 void ScoringPage::setBusy(bool busy) {
   ui_->按钮9->setEnabled(!busy && scoringAvailable_);
+  keepButton_->setEnabled(!busy && scoringAvailable_);
   ui_->按钮4->setEnabled(!busy && certificateAvailable_);
 }
 
 void ScoringPage::commandsReady() {
   scoringAvailable_ = true;
   certificateAvailable_ = true;
-  for (QWidget* command : {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(ui_->按钮4),
-                           static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
+  for (QWidget* command :
+       {static_cast<QWidget*>(ui_->按钮9), static_cast<QWidget*>(keepButton_), static_cast<QWidget*>(ui_->按钮4),
+        static_cast<QWidget*>(ui_->按钮5), static_cast<QWidget*>(ui_->按钮6)}) {
     command->setEnabled(true);
     command->setToolTip(QString());
   }

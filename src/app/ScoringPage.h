@@ -42,6 +42,8 @@ class ScoringPage : public QWidget {
   QLineEdit* surnameBox() const;
   QLineEdit* givenBox() const;
   QPushButton* scoreButton() const;
+  // "加入备选名单" beside "姓名评分".
+  QPushButton* keepButton() const { return keepButton_; }
   QPushButton* certificateButton() const;
   QPushButton* addPhotoButton() const;
   QPushButton* removePhotoButton() const;
@@ -55,6 +57,7 @@ class ScoringPage : public QWidget {
 
  private:
   std::unique_ptr<Ui::ScoringPage> ui_;
+  QPushButton* keepButton_ = nullptr;
   bool scoringAvailable_ = false;
   bool certificateAvailable_ = false;
   QImage photo_;

@@ -12,6 +12,7 @@ void addCalendarCommand(CLI::App& app);
 void addBaziCommand(CLI::App& app);
 void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addGrowthCommand(CLI::App& app);
+void addShortlistCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 
 void registerCommands(CLI::App& app) {
   app.require_subcommand(0, 1);
@@ -24,6 +25,7 @@ void registerCommands(CLI::App& app) {
   addBaziCommand(app);
   addCertificateCommand(app, service);
   addGrowthCommand(app);
+  addShortlistCommand(app, service);
 }
 
 }  // namespace quillan::cli

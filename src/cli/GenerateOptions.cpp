@@ -1,5 +1,10 @@
 #include "cli/GenerateOptions.h"
 
+#include <vector>
+
+#include "common/TextSplit.h"
+#include "scoring/Element.h"
+
 #include <map>
 
 namespace quillan::cli {
@@ -66,6 +71,21 @@ void addGenerateOptions(CLI::App& command, GenerateOptions& options) {
       ->transform(choices(std::map<std::string, RowFormat>{
           {"export", RowFormat::Export}, {"tsv", RowFormat::Tsv}, {"json", RowFormat::Json}}));
   command.add_option("--out", options.out, "Write the export file (GBK) here instead of printing the rows");
+  command.add_option("--sort", options.sort, "Order the rows by number, name (pinyin), score or euphony")
+      ->check(CLI::IsMember({"number", "name", "score", "euphony"}));
+  auto* descending = command.add_flag("--desc", options.descending, "Highest first (with --sort)");
+  command.add_flag("--asc", options.ascending, "Lowest first (with --sort; the default)")->excludes(descending);
+  command.add_option("--min-score", options.minScore, "Only rows scoring at least this")->check(CLI::Range(0.0, 100.0));
+  command.add_option("--contain", options.contain, "Only given names holding this character");
+  command.add_option("--contain-at", options.containAt, "The place of --contain in the given name: 1 or 2")
+      ->check(CLI::Range(1, 2));
+  command.add_option("--exclude", options.exclude, "Leave out given names holding any of these characters (伟,杰)");
+  command.add_option("--elements", options.elements, "Only given names with a character of these elements (木,水)");
+  command.add_flag("--auspicious-talents", options.auspiciousTalents,
+                   "Only names whose 三才 values are all auspicious");
+  command.add_option("--min-euphony", options.minEuphony, "Only rows whose 音律分 is at least this (advanced runs)")
+      ->check(CLI::Range(0, 100));
+  command.add_option("--search", options.search, "Only names holding this text in the name or its pinyin");
 }
 
 RequestFromOptions requestFromOptions(const GenerateOptions& options, const std::tm& now) {
@@ -109,6 +129,44 @@ RequestFromOptions requestFromOptions(const GenerateOptions& options, const std:
   } else {
     result.error = "--generation-char wants none, 2:<汉字> or 3:<汉字>, not \"" + fixed + "\"";
   }
+  return result;
+}
+
+FilterFromOptions filterFromOptions(const GenerateOptions& options, int surnameChars) {
+  // Characters as the filter bar reads them: whatever separates them (ASCII, "，" or "、") is no character.
+  const auto charactersOf = [](const std::string& text) {
+    std::vector<std::string> characters;
+    for (std::string& character : common::splitCharacters(text)) {
+      if (character.size() > 1 && character != "，" && character != "、") {
+        characters.push_back(std::move(character));
+      }
+    }
+    return characters;
+  };
+  FilterFromOptions result;
+  auto& filter = result.filter;
+  filter.surnameChars = surnameChars;
+  filter.minScore = options.minScore;
+  if (!options.contain.empty()) {
+    const auto contained = charactersOf(options.contain);
+    if (contained.size() != 1) {
+      result.error = "--contain wants one Chinese character, not \"" + options.contain + "\"";
+      return result;
+    }
+    filter.mustContain = contained.front();
+    filter.containPosition = options.containAt;
+  }
+  filter.exclude = charactersOf(options.exclude);
+  for (const std::string& element : charactersOf(options.elements)) {
+    if (!scoring::parseElement(element)) {
+      result.error = "--elements wants 木, 火, 土, 金 or 水, not \"" + element + "\"";
+      return result;
+    }
+    filter.elements.push_back(element);
+  }
+  filter.auspiciousTalents = options.auspiciousTalents;
+  filter.minEuphony = options.minEuphony;
+  filter.search = options.search;
   return result;
 }
 

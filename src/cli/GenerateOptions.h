@@ -7,6 +7,7 @@
 #include <CLI/CLI.hpp>
 
 #include "generate/GenerationRequest.h"
+#include "resultview/RowFilter.h"
 
 namespace quillan::cli {
 
@@ -31,6 +32,19 @@ struct GenerateOptions {
   std::string avoidSound;  // sounds to avoid: "guo,hua"
   RowFormat format = RowFormat::Export;
   std::string out;
+
+  // Which rows are printed or exported, and in what order: the window's filter bar and header.
+  std::string sort;  // number, name, score or euphony; the run's order when empty
+  bool descending = false;
+  bool ascending = false;  // the default, written out
+  std::optional<double> minScore;
+  std::string contain;
+  int containAt = 0;     // 1 or 2: the place in the given name; 0 anywhere
+  std::string exclude;   // characters, separated by commas or not
+  std::string elements;  // 木,水
+  bool auspiciousTalents = false;
+  std::optional<int> minEuphony;
+  std::string search;
 };
 
 // Declares the options on the subcommand, with their checks and defaults.
@@ -44,5 +58,13 @@ struct RequestFromOptions {
 // The request the window would make with the same selections; `now` stands in for the date and
 // hour the window preselects.
 RequestFromOptions requestFromOptions(const GenerateOptions& options, const std::tm& now);
+
+struct FilterFromOptions {
+  resultview::RowFilter filter;
+  std::string error;  // an option the filter bar could not hold
+};
+
+// The filter bar's filter for the options; the run's surname has `surnameChars` characters.
+FilterFromOptions filterFromOptions(const GenerateOptions& options, int surnameChars);
 
 }  // namespace quillan::cli

@@ -7,6 +7,7 @@
 #include "generate/Generate.h"
 #include "generate/RequestCheck.h"
 #include "generate/ResultExport.h"
+#include "resultview/RowKeys.h"
 
 namespace quillan::cli {
 namespace {
@@ -41,6 +42,11 @@ int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const
     err << generate::kMessageCaption << "：" << generate::problemMessage(check.problem) << '\n';
     return kExitBadInput;
   }
+  const auto filtered = filterFromOptions(options, static_cast<int>(check.checked->surnameCharacters.size()));
+  if (!filtered.error.empty()) {
+    err << "quillan-cli: " << filtered.error << '\n';
+    return kExitBadInput;
+  }
 
   std::vector<generate::ResultRow> rows;
   std::vector<std::string> notices;
@@ -56,12 +62,24 @@ int runGenerateCommand(const GenerateOptions& options, const std::tm& now, const
     return exitCodeOf(outcome.status);
   }
 
+  // The rows the window would show with the same filter and header: those go out.
+  const auto column = resultview::sortColumnNamed(options.sort);
+  if (!filtered.filter.empty() || column) {
+    const auto order = options.descending ? resultview::SortOrder::Descending : resultview::SortOrder::Ascending;
+    std::vector<generate::ResultRow> shown;
+    for (std::size_t i : resultview::shownRows(rows, filtered.filter, column, order)) {
+      shown.push_back(std::move(rows[i]));
+    }
+    rows = std::move(shown);
+  }
+
   if (!options.out.empty()) {
     const auto written = generate::exportResultList(options.out, rows);
     if (!written.ok) {
       err << "quillan-cli: " << written.message << '\n';
       return kExitWriteFailed;
     }
+    err << "已导出 " << rows.size() << " 个名字到：" << options.out << '\n';
   } else {
     writeRows(out, options.format, rows, outcome.summary, notices);
   }

@@ -27,24 +27,6 @@ using namespace quillan::app::testing;
 
 namespace {
 
-// Runs check on the modal window of type T once it is open, then closes it. The tests then look at
-// what check saw, so a window that never opens fails them.
-template <typename T>
-void whenModalOpens(const std::function<void(T&)>& check) {
-  auto poll = std::make_shared<std::function<void(int)>>();
-  *poll = [=](int left) {
-    if (auto* window = qobject_cast<T*>(QApplication::activeModalWidget())) {
-      check(*window);
-      window->close();
-      return;
-    }
-    if (left > 0) {
-      QTimer::singleShot(20, qApp, [=] { (*poll)(left - 1); });
-    }
-  };
-  QTimer::singleShot(0, qApp, [=] { (*poll)(500); });
-}
-
 // Types text the way an input method commits it: key events carrying the characters.
 void typeText(QWidget* widget, const QString& text) {
   QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, text, Qt::NoModifier);

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QPrinter>
 #include <filesystem>
 
 #include <QApplication>
@@ -51,6 +52,17 @@ MainWindowOptions recordingOptions(Recorded& recorded) {
     recorded.openCaptions.push_back(caption);
     return recorded.openAnswer;
   };
+  options.hooks.choosePrinter = [&recorded](QWidget*, QPrinter& printer) {
+    ++recorded.printDialogs;
+    if (recorded.printTo.isEmpty()) {
+      return false;
+    }
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(recorded.printTo);
+    return true;
+  };
+  options.shortlistFile =
+      std::filesystem::path(recorded.dataFolder.filePath(QStringLiteral("shortlist.tsv")).toStdString());
   options.hooks.openUrl = [&recorded](const QUrl& address) {
     recorded.opened.push_back(address);
     return true;

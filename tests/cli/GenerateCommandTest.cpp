@@ -11,8 +11,10 @@
 #include "cli/GenerateOptions.h"
 #include "cli/GenerateRun.h"
 #include "common/GbkCodec.h"
+#include "common/TextSplit.h"
 #include "generate/Generate.h"
 #include "generate/ResultExport.h"
+#include "resultview/RowKeys.h"
 
 namespace quillan::cli {
 namespace {
@@ -105,6 +107,67 @@ TEST(GenerateCommandLine, OptionsMirrorTheWindowsSelections) {
   rows.clear();
   generate::runGenerate(request, kLists, lookup, {.row = [&](generate::ResultRow row) { rows.push_back(row); }});
   EXPECT_EQ(invoke({"--surname", "李"}).out, generate::exportText(rows));
+}
+
+TEST(GenerateCommandLine, FiltersAndOrderAreTheWindows) {
+  const std::vector<std::string> base{"--surname", "李", "--mode", "high-score", "--format", "tsv"};
+  const auto all = invoke(base);
+  ASSERT_EQ(all.exitCode, 0) << all.err;
+  const std::string header = all.out.substr(0, all.out.find('\n') + 1);
+  // The rows of the whole run, as the window's list holds them.
+  std::vector<generate::ResultRow> rows;
+  std::istringstream lines(all.out.substr(header.size()));
+  for (std::string line; std::getline(lines, line) && !line.empty();) {
+    const auto cells = common::splitText(line, "\t");
+    generate::ResultRow row;
+    std::copy(cells.begin(), cells.begin() + 7, row.cells.begin());
+    rows.push_back(row);
+  }
+  ASSERT_FALSE(rows.empty());
+
+  struct Case {
+    std::vector<std::string> options;
+    resultview::RowFilter filter;
+    std::optional<resultview::SortColumn> column;
+    resultview::SortOrder order;
+  };
+  resultview::RowFilter scoreAndCharacters;
+  scoreAndCharacters.minScore = 90;
+  scoreAndCharacters.exclude = {"杰", "明"};
+  scoreAndCharacters.elements = {"水"};
+  resultview::RowFilter secondPlace;
+  secondPlace.mustContain = "华";
+  secondPlace.containPosition = 2;
+  const Case cases[] = {
+      {{"--sort", "score", "--desc", "--min-score", "90", "--exclude", "杰,明", "--elements", "水"},
+       scoreAndCharacters,
+       resultview::SortColumn::Score,
+       resultview::SortOrder::Descending},
+      {{"--contain", "华", "--contain-at", "2", "--sort", "number", "--desc"},
+       secondPlace,
+       resultview::SortColumn::Number,
+       resultview::SortOrder::Descending},
+      {{"--sort", "score", "--asc"}, {}, resultview::SortColumn::Score, resultview::SortOrder::Ascending},
+  };
+  for (const Case& c : cases) {
+    auto args = base;
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto shown = invoke(args);
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    std::string expected = header;
+    for (std::size_t i : resultview::shownRows(rows, c.filter, c.column, c.order)) {
+      expected += common::joinText({rows[i].cells.begin(), rows[i].cells.end()}, "\t") + "\n";
+    }
+    EXPECT_EQ(shown.out.substr(0, expected.size()), expected) << c.options.front();
+    EXPECT_NE(shown.out.substr(0, expected.size()), all.out.substr(0, expected.size())) << c.options.front();
+  }
+
+  for (const auto& refused : {std::vector<std::string>{"--surname", "李", "--contain", "子子"},
+                              std::vector<std::string>{"--surname", "李", "--elements", "风"}}) {
+    const auto result = invoke(refused);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_FALSE(result.lookupOpened);
+  }
 }
 
 TEST(GenerateCommandLine, FormatsAndExportFile) {
