@@ -343,6 +343,7 @@ int main(int argc, char** argv) {
   {
     QElapsedTimer clock;
     double lastRowMs = 0;
+    int rows = 0;
     const auto inserted = QObject::connect(model, &QAbstractItemModel::rowsInserted, &window,
                                            [&] { lastRowMs = clock.nsecsElapsed() / 1e6; });
     QTimer probe;
@@ -356,7 +357,10 @@ int main(int argc, char** argv) {
     });
     bool done = false;
     const auto finished = QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window,
-                                           [&](int) { done = true; });
+                                           [&](int written) {
+                                             rows = written;
+                                             done = true;
+                                           });
     sinceTick.start();
     probe.start();
     clock.start();

@@ -1,12 +1,15 @@
 # Makes the man page of one program from its --help (and its subcommands' --help), or checks that
 # the committed page still says what the program says. Run as
 #   cmake -DPROGRAM=<exe> -DNAME=<name> -DSUMMARY=<one line> -DVERSION=<v> -DPAGE=<file.1>
-#         [-DSUBCOMMANDS=a;b] [-DSEE_ALSO=x;y] -DMODE=write|check -P QuillanManPage.cmake
+#         [-DSUBCOMMANDS=a,b] [-DSEE_ALSO=x,y] -DMODE=write|check -P QuillanManPage.cmake
 foreach(var PROGRAM NAME SUMMARY VERSION PAGE MODE)
   if(NOT DEFINED ${var})
     message(FATAL_ERROR "QuillanManPage.cmake needs -D${var}=…")
   endif()
 endforeach()
+# Commas, not semicolons: a custom target's command and a test's pass a semicolon differently.
+string(REPLACE "," ";" SUBCOMMANDS "${SUBCOMMANDS}")
+string(REPLACE "," ";" SEE_ALSO "${SEE_ALSO}")
 
 # roff takes a backslash as an escape and a line that starts with "." or "'" as a request; a plain
 # "-" may be set as a hyphen, which an option must not be.
