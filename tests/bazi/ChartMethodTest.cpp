@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "bazi/ChartText.h"
+#include "bazi/DayStemReadings.h"
 #include "calendar/Sexagenary.h"
 
 namespace quillan::bazi {
@@ -76,6 +77,14 @@ TEST(ChartMethod, TheSentenceAndTheStepsCarryTheNumbers) {
   const auto steps = methodSteps(chart);
   EXPECT_EQ(steps[1], "五行缺：木金");
   EXPECT_EQ(steps[4], "生扶日主：比劫（火）5分 + 印（木）0分 = 5分，占63%");
+}
+
+TEST(DayStemReadings, EveryStemHasItsText) {
+  for (int stem = 0; stem < 10; ++stem) {
+    EXPECT_FALSE(dayStemReading(stem).empty()) << stem;
+  }
+  EXPECT_TRUE(dayStemReading(10).empty());
+  EXPECT_NE(dayStemReading(0).find("甲"), std::string_view::npos);
 }
 
 }  // namespace

@@ -1,0 +1,97 @@
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "TestHooks.h"
+#include "app/ElementBars.h"
+#include "app/MainWindow.h"
+#include "app/PastimeWindow.h"
+
+using namespace quillan::app;
+using namespace quillan::app::testing;
+
+namespace {
+
+template <typename T>
+T* child(const QObject& parent, const QString& name) {
+  T* found = parent.findChild<T*>(name);
+  if (found == nullptr) {
+    qFatal("no widget named %s", qPrintable(name));
+  }
+  return found;
+}
+
+}  // namespace
+
+// The birth-chart functions of 命运测算 and the chart line of the generation page, in the real
+// main window, offscreen.
+class BirthChartWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void theThreeChartWindowsShowTheirResult();
+  void theGenerationPageShowsTheChartOfItsBirthday();
+
+ private:
+  static std::unique_ptr<MainWindow> window(Recorded& recorded) {
+    MainWindowOptions options = recordingOptions(recorded);
+    options.now = [] { return QDateTime(QDate(2013, 5, 20), QTime(10, 0)); };
+    return makeWindow(std::move(options));
+  }
+};
+
+void BirthChartWindowTest::theThreeChartWindowsShowTheirResult() {
+  Recorded recorded;
+  auto main = window(recorded);
+  main->switchToPage(Page::Fate);
+  const struct {
+    const char* caption;
+    const char* window;
+    const char* expected;
+  } cases[] = {
+      {"生辰八字", "窗口_生辰八字", "长流水"},
+      {"八字测算", "窗口_八字测算", "生扶日主：比劫（火）5分 + 印（木）0分 = 5分，占63%"},
+      {"日干论命", "窗口_日干论命", "日干：丙火"},
+  };
+  for (const auto& c : cases) {
+    auto* feature = child<QPushButton>(*main, QStringLiteral("按钮_") + QString::fromUtf8(c.caption));
+    QVERIFY(feature->isEnabled());
+    feature->click();
+    auto* dialog = child<PastimeWindow>(*main, QString::fromUtf8(c.window));
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    QCOMPARE(child<QDateEdit>(*dialog, QStringLiteral("日期框_生日"))->date(), QDate(2013, 5, 20));
+    child<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->setCurrentIndex(1 + 10);
+    child<QPushButton>(*dialog, QStringLiteral("按钮_排盘"))->click();
+    const QString result = dialog->resultText();
+    QVERIFY2(result.contains(QStringLiteral("八字：癸巳 丁巳 丙戌 癸巳 · 身强 · 喜用神：金、土")), qPrintable(result));
+    QVERIFY2(result.contains(QString::fromUtf8(c.expected)), qPrintable(result));
+    dialog->close();
+  }
+  QVERIFY(recorded.messages.empty());
+
+  // A birthplace far west moves the hour pillar by true solar time.
+  child<QPushButton>(*main, QStringLiteral("按钮_生辰八字"))->click();
+  auto* dialog = child<PastimeWindow>(*main, QStringLiteral("窗口_生辰八字"));
+  child<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->setCurrentIndex(1 + 10);
+  auto* place = child<QComboBox>(*dialog, QStringLiteral("组合框_出生地"));
+  place->setCurrentIndex(place->findText(QStringLiteral("乌鲁木齐"), Qt::MatchStartsWith));
+  child<QPushButton>(*dialog, QStringLiteral("按钮_排盘"))->click();
+  QVERIFY2(dialog->resultText().contains(QStringLiteral("壬辰")), qPrintable(dialog->resultText()));
+  QVERIFY(dialog->resultText().contains(QStringLiteral("真太阳时")));
+  dialog->close();
+}
+
+void BirthChartWindowTest::theGenerationPageShowsTheChartOfItsBirthday() {
+  Recorded recorded;
+  auto main = window(recorded);
+  auto* line = child<QLabel>(*main, QStringLiteral("标签_八字"));
+  QCOMPARE(line->text(), QStringLiteral("八字：癸巳 丁巳 丙戌 癸巳 · 身强 · 喜用神：金、土"));
+  QVERIFY(!line->isHidden());
+  child<QComboBox>(*main, QStringLiteral("组合框_生日"))->setCurrentIndex(1);  // "未知"
+  QVERIFY(line->isHidden());
+}
+
+QTEST_MAIN(BirthChartWindowTest)
+#include "BirthChartWindowTest.moc"
