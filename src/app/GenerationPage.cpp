@@ -1,7 +1,9 @@
 #include "app/GenerationPage.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QHeaderView>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <variant>
@@ -12,6 +14,8 @@
 #include "app/ResultFilterProxy.h"
 #include "app/ResultListModel.h"
 #include "app/StatusHints.h"
+#include "bazi/ChartText.h"
+#include "generate/BirthdayChart.h"
 #include "generate/GenerationMessages.h"
 #include "generate/ResultExport.h"
 #include "ui_GenerationPage.h"
@@ -51,6 +55,15 @@ GenerationPage::GenerationPage(const DialogHooks* hooks, QWidget* parent)
 
   filterBar_ = new ResultFilterBar(this);
   ui_->结果栏布局->insertWidget(ui_->结果栏布局->indexOf(ui_->结果区), filterBar_);
+  // The birth chart of the selected birthday, in one line above the list.
+  chartLine_ = new QLabel(this);
+  chartLine_->setObjectName(QStringLiteral("标签_八字"));
+  chartLine_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  chartLine_->hide();
+  ui_->结果栏布局->insertWidget(ui_->结果栏布局->indexOf(filterBar_), chartLine_);
+  for (QComboBox* box : {ui_->组合框_生日, ui_->组合框_年, ui_->组合框_月, ui_->组合框_日, ui_->组合框_时}) {
+    connect(box, &QComboBox::currentTextChanged, this, &GenerationPage::showBirthChart);
+  }
 
   auto* view = ui_->超级列表框1;
   view->setModel(shown_);
@@ -226,6 +239,19 @@ generate::GenerationRequest GenerationPage::request() const {
   request.nicknamePattern = nicknamePattern_;
   request.avoidance = avoidance_;
   return request;
+}
+
+void GenerationPage::showBirthChart() {
+  const generate::BirthdaySelection birthday{
+      ui_->组合框_生日->currentText().toStdString(), ui_->组合框_年->currentText().toStdString(),
+      ui_->组合框_月->currentText().toStdString(), ui_->组合框_日->currentText().toStdString(),
+      ui_->组合框_时->currentText().toStdString()};
+  const auto chart = generate::birthdayChart(birthday);
+  chartLine_->setVisible(chart.has_value());
+  if (chart) {
+    chartLine_->setText(QString::fromStdString(bazi::chartLine(*chart)));
+    chartLine_->setToolTip(QString::fromStdString(bazi::reasonSentence(*chart)));
+  }
 }
 
 void GenerationPage::setAvoidance(quality::UserAvoidance avoidance) {

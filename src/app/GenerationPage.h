@@ -14,6 +14,7 @@ namespace Ui {
 class GenerationPage;
 }
 
+class QLabel;
 class QPushButton;
 class QRadioButton;
 class QTableView;
@@ -90,6 +91,8 @@ class GenerationPage : public QWidget {
   // The boxes' texts checked when the user leaves one: kept when they read well, else the user is
   // told why and the boxes go back to the last good list.
   void readAvoidanceBoxes();
+  // "八字：… · 身强 · 喜用神：金、土" while the birthday is known, else nothing.
+  void showBirthChart();
   void showCounts();
   void shortlistCurrent();
   void applyNameLengthRule(int index);
@@ -99,6 +102,7 @@ class GenerationPage : public QWidget {
 
   std::unique_ptr<Ui::GenerationPage> ui_;
   quality::UserAvoidance avoidance_;
+  QLabel* chartLine_ = nullptr;
   const DialogHooks* hooks_;
   ResultListModel* results_;
   ResultFilterProxy* shown_;

@@ -65,6 +65,9 @@ ResultFilterBar::ResultFilterBar(QWidget* parent) : QWidget(parent) {
   }
   talents_ = named(new QCheckBox(tr("三才皆吉"), this), "复选框_三才皆吉");
   elementsRow->addWidget(talents_);
+  favourable_ = named(new QCheckBox(tr("只看补喜用神的名字"), this), "复选框_补喜用神");
+  favourable_->setToolTip(tr("高级算法、生日已知时：名字里至少一个字的字意五行是八字的用神或喜神"));
+  elementsRow->addWidget(favourable_);
   euphonyLabel_ = named(new QLabel(tr("最低音律"), this), "标签_最低音律");
   minEuphony_ = named(new QSpinBox(this), "数字框_最低音律");
   minEuphony_->setRange(0, 100);
@@ -102,6 +105,7 @@ ResultFilterBar::ResultFilterBar(QWidget* parent) : QWidget(parent) {
   connect(exclude_, &QLineEdit::textChanged, this, changed);
   connect(search_, &QLineEdit::textChanged, this, changed);
   connect(talents_, &QCheckBox::toggled, this, changed);
+  connect(favourable_, &QCheckBox::toggled, this, changed);
   for (QCheckBox* box : elements_) {
     connect(box, &QCheckBox::toggled, this, changed);
   }
@@ -125,6 +129,7 @@ resultview::RowFilter ResultFilterBar::filter() const {
     }
   }
   filter.auspiciousTalents = talents_->isChecked();
+  filter.favourableOnly = favourable_->isChecked();
   if (!minEuphony_->isHidden() && minEuphony_->value() > minEuphony_->minimum()) {
     filter.minEuphony = minEuphony_->value();
   }
@@ -141,6 +146,7 @@ void ResultFilterBar::clearFilter() {
   exclude_->clear();
   search_->clear();
   talents_->setChecked(false);
+  favourable_->setChecked(false);
   for (QCheckBox* box : elements_) {
     box->setChecked(false);
   }

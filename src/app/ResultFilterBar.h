@@ -39,6 +39,7 @@ class ResultFilterBar : public QWidget {
   QLineEdit* exclude_;
   std::vector<QCheckBox*> elements_;
   QCheckBox* talents_;
+  QCheckBox* favourable_;
   QLabel* euphonyLabel_;
   QSpinBox* minEuphony_;
   QLineEdit* search_;

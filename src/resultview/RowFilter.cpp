@@ -39,7 +39,7 @@ bool contains(const std::vector<std::string>& list, const std::string& item) {
 
 bool RowFilter::empty() const {
   return !minScore && mustContain.empty() && exclude.empty() && elements.empty() && !auspiciousTalents && !minEuphony &&
-         search.empty();
+         !favourableOnly && search.empty();
 }
 
 std::string plainLetters(std::string_view pinyin) {
@@ -57,6 +57,9 @@ bool passes(const RowFilter& filter, const generate::ResultRow& row) {
   }
   if (filter.auspiciousTalents && !talentsAuspicious(row)) {
     return false;
+  }
+  if (filter.favourableOnly && row.details.favourable < 1) {
+    return false;  // also a run without a birth chart: nothing is known to bring 喜用神
   }
   const bool needsCharacters = !filter.mustContain.empty() || !filter.exclude.empty() || !filter.elements.empty();
   if (needsCharacters) {

@@ -18,6 +18,7 @@ struct RowFilter {
   std::vector<std::string> elements;  // "木", "水": a given-name character must have one of them
   bool auspiciousTalents = false;     // all four three-talents values at their best
   std::optional<int> minEuphony;      // rows without a 音律分 fail it
+  bool favourableOnly = false;        // "只看补喜用神的名字": a given-name character brings 用神 or 喜神
   std::string search;                 // part of the name, or of its readings with or without tones
 
   // How many leading characters of a row's name are the surname (2 for 欧阳).

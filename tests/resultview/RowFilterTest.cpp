@@ -14,8 +14,16 @@ ResultRow row(std::string name, std::string elements, std::string talents, std::
           {std::move(pinyin), euphony}};
 }
 
-const ResultRow kMingHua = row("李明华", "木火水", "木,木,木", "96.5", "lǐ míng huá", 88);
-const ResultRow kSiYuan = row("李思远", "木金土", "木,木,金", "94", "lǐ sī yuǎn", 61);
+const ResultRow kMingHua = [] {
+  auto r = row("李明华", "木火水", "木,木,木", "96.5", "lǐ míng huá", 88);
+  r.details.favourable = 1;  // one character brings the birth chart's 喜用神
+  return r;
+}();
+const ResultRow kSiYuan = [] {
+  auto r = row("李思远", "木金土", "木,木,金", "94", "lǐ sī yuǎn", 61);
+  r.details.favourable = 0;
+  return r;
+}();
 const ResultRow kOuYangHua = row("欧阳华", "土土水", "木,木,木", "99", "ōu yáng huá");
 
 struct FilterCase {
@@ -69,6 +77,7 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         FilterCase{"three talents all auspicious", with([](RowFilter& f) { f.auspiciousTalents = true; }), true, false},
         FilterCase{"lowest 音律", with([](RowFilter& f) { f.minEuphony = 70; }), true, false},
+        FilterCase{"only names bringing 喜用神", with([](RowFilter& f) { f.favourableOnly = true; }), true, false},
         FilterCase{"search in the name", with([](RowFilter& f) { f.search = "思"; }), false, true},
         FilterCase{"search in the readings without tones", with([](RowFilter& f) { f.search = "minghua"; }), true,
                    false},
