@@ -1,10 +1,12 @@
-// Generation runs with the built-in boys' list and surname 李, rows with all their texts collected
+// Generation runs with the built-in boys' list and surname 李 (born 2013-05-20 10:00, so an advanced
+// run also ranks by the birth chart), rows with all their texts collected
 // as the window would (no window): the high-score run and a classic run with the surname from
 // memory (no data service), and a self-chosen run of 20 characters through the embedded service.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
+#include "bazi/BirthChart.h"
 #include "chars/MemoryCharacterLookup.h"
 #include "dataservice/DataServiceClient.h"
 #include "generate/Generate.h"
@@ -71,6 +73,21 @@ void BM_QualityCheckOfOneName(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_QualityCheckOfOneName);
+
+// One birth chart with its method, at true solar time (the heaviest case: the equation of time).
+void BM_BirthChart(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(bazi::birthChart({{2013, 5, 20}, 10, 30, 116.4}));
+  }
+}
+BENCHMARK(BM_BirthChart);
+
+void BM_BirthChartInStandardTime(benchmark::State& state) {
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(bazi::birthChart({{2013, 5, 20}, 10, 30, std::nullopt}));
+  }
+}
+BENCHMARK(BM_BirthChartInStandardTime);
 
 // 21 lookups (the surname and 20 characters), one request each, then 400 rows.
 void BM_SelfChosenTwentyThroughService(benchmark::State& state) {

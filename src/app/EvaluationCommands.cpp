@@ -19,6 +19,7 @@
 #include "evaluate/BirthDateTexts.h"
 #include "evaluate/Certificate.h"
 #include "evaluate/ReportOutput.h"
+#include "generate/BirthdayChart.h"
 
 namespace quillan::app {
 namespace {
@@ -133,6 +134,18 @@ void EvaluationCommands::showReport(const Outcome& outcome) {
   setBusy(false);
 }
 
+std::optional<bazi::BirthChart> EvaluationCommands::certificateChart() const {
+  // The certificate page's birth date, with its hour when the box holds one.
+  const QDate date = scoring_->dateBox()->date();
+  bool hourRead = false;
+  const int hour = scoring_->hourBox()->text().trimmed().toInt(&hourRead);
+  bazi::BirthMoment birth{{date.year(), date.month(), date.day()}, std::nullopt, 0, std::nullopt};
+  if (hourRead && hour >= 0 && hour <= 23) {
+    birth.hour = hour;
+  }
+  return bazi::birthChart(birth);
+}
+
 void EvaluationCommands::scoreName() {
   const std::string surname = scoring_->surnameBox()->text().trimmed().toStdString();
   const std::string given = scoring_->givenBox()->text().trimmed().toStdString();
@@ -141,9 +154,14 @@ void EvaluationCommands::scoreName() {
     return;
   }
   reportEuphony_ = -1;
-  evaluate([surname, given, avoidance = generation_->avoidance()](
-               chars::CharacterLookup& lookup) { return evaluate::evaluateName(surname, given, lookup, avoidance); },
-           true, [this](const Outcome& outcome) { showReport(outcome); });
+  evaluate(
+      [surname, given, avoidance = generation_->avoidance(),
+       chart = certificateChart()](chars::CharacterLookup& lookup) {
+        auto evaluation = evaluate::evaluateName(surname, given, lookup, avoidance);
+        evaluation.inputs.chart = chart;
+        return evaluation;
+      },
+      true, [this](const Outcome& outcome) { showReport(outcome); });
 }
 
 void EvaluationCommands::keepScoredName() {
@@ -209,9 +227,14 @@ void EvaluationCommands::reportRow(int row) {
   const std::string grids = cells[ResultColumn::Grids];
   const std::string score = cells[ResultColumn::Score];
   reportEuphony_ = cells.details.euphony;
-  evaluate([name, grids, score, avoidance = generation_->avoidance()](
-               chars::CharacterLookup& lookup) { return evaluate::evaluateRow(name, grids, score, lookup, avoidance); },
-           true, [this](const Outcome& outcome) { showReport(outcome); });
+  evaluate(
+      [name, grids, score, avoidance = generation_->avoidance(),
+       chart = generate::birthdayChart(generation_->request().birthday)](chars::CharacterLookup& lookup) {
+        auto evaluation = evaluate::evaluateRow(name, grids, score, lookup, avoidance);
+        evaluation.inputs.chart = chart;
+        return evaluation;
+      },
+      true, [this](const Outcome& outcome) { showReport(outcome); });
 }
 
 void EvaluationCommands::buildCertificate() {

@@ -9,6 +9,7 @@
 
 #include "app/DataSources.h"
 #include "app/DialogHooks.h"
+#include "bazi/BirthChart.h"
 #include "evaluate/Evaluation.h"
 #include "evaluate/ReportFields.h"
 #include "shortlist/ShortlistEntry.h"
@@ -62,6 +63,8 @@ class EvaluationCommands : public QObject {
   // disabled, then hands the outcome to `then` on the window's thread.
   void evaluate(Run run, bool wantFields, std::function<void(const Outcome&)> then);
   void showReport(const Outcome& outcome);
+  // The birth chart of the certificate page's date and hour, for the report's section "八字五行".
+  std::optional<bazi::BirthChart> certificateChart() const;
   void showCertificate(const Outcome& outcome);
   void refuse(const evaluate::Evaluation& evaluation);
   void setBusy(bool busy);

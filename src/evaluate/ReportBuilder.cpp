@@ -2,6 +2,7 @@
 
 #include "chars/Radicals.h"
 #include "common/TextNumbers.h"
+#include "evaluate/ChartSection.h"
 #include "evaluate/SoundSection.h"
 #include "evaluate/Verdict.h"
 #include "scoring/Element.h"
@@ -22,6 +23,7 @@ constexpr std::array<std::array<int, 4>, 5> kCharacterSlots = {{
 constexpr std::array<int, 4> kBasisSlots = {62, 63, 64, 65};
 constexpr std::array<int, 4> kMeaningSlots = {66, 67, 68, 69};
 constexpr int kSoundSlot = 70;
+constexpr int kChartSlot = 71;
 
 // Why the element, in small type beside it: "（部首水）", "（字义）", "（字音）", "（审定）".
 std::string basisText(const chars::CharDetails& details) {
@@ -59,6 +61,9 @@ ReportFields buildReportFields(const ReportInputs& inputs) {
     fields[kMeaningSlots[position]] = inputs.details[position].meaning;
   }
   fields[kSoundSlot] = soundSectionHtml(inputs.sound, {inputs.details[2].meaning, inputs.details[3].meaning});
+  if (inputs.chart) {
+    fields[kChartSlot] = chartSectionHtml(*inputs.chart, {inputs.given1, inputs.given2});
+  }
   for (int k = 0; k < 5; ++k) {
     const auto grid = inputs.grids[static_cast<std::size_t>(k)];
     const auto& texts = inputs.numberTexts[static_cast<std::size_t>(k)];

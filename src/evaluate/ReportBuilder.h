@@ -3,6 +3,9 @@
 #include <array>
 #include <string>
 
+#include <optional>
+
+#include "bazi/BirthChart.h"
 #include "chars/CharDetails.h"
 #include "chars/CharRecord.h"
 #include "evaluate/ReportFields.h"
@@ -45,6 +48,7 @@ struct ReportInputs {
   TalentTexts talentTexts;
   std::string scoreText;
   quality::Assessment sound;  // how the full name reads, and what its characters warn of
+  std::optional<bazi::BirthChart> chart;  // the child's birth chart, when the birth date is known
 };
 
 ReportFields buildReportFields(const ReportInputs& inputs);

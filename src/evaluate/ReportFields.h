@@ -6,12 +6,13 @@
 
 namespace quillan::evaluate {
 
-inline constexpr int kReportFieldCount = 70;
+inline constexpr int kReportFieldCount = 71;
 inline constexpr int kTextReportFieldCount = 61;  // the text report stops at the shared fields
 
 // The texts that replace the placeholders "替换1" … "替换70" of the report templates: 1-61 those of
 // both templates, 62-65 the element basis of the four character positions, 66-69 their meanings and
-// 70 the section "音律与字义", which only the HTML report shows.
+// 70 the section "音律与字义" and 71 the section "八字五行" (empty without a birth date), which only the
+// HTML report shows.
 class ReportFields {
  public:
   // Field n, 1-based.
@@ -24,7 +25,7 @@ class ReportFields {
   std::array<std::string, kReportFieldCount> fields_{};
 };
 
-// Replaces every "替换n" with field n, from n = 70 down to 1, so that "替换10" is never read as
+// Replaces every "替换n" with field n, from n = 71 down to 1, so that "替换10" is never read as
 // "替换1" followed by "0".
 std::string fillTemplate(std::string_view templateText, const ReportFields& fields);
 

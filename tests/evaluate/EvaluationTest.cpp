@@ -133,6 +133,20 @@ TEST(Evaluation, TheReportSaysHowTheNameSounds) {
   EXPECT_TRUE(evaluateName("李", "明华", lookup).inputs.sound.findings.empty());
 }
 
+TEST(Evaluation, AKnownBirthDateAddsTheChartAndWhatTheNameBrings) {
+  auto lookup = tableLookup();
+  auto e = evaluateName("李", "明华", lookup);
+  NamedTexts texts;
+  EXPECT_EQ(fillTemplate(htmlReportTemplate(), reportFields(e, texts)).find("八字五行"), std::string::npos);
+  e.inputs.chart = bazi::birthChart({{2013, 5, 20}, 10, 0, std::nullopt});  // 用神 金, 喜神 土
+  const std::string html = fillTemplate(htmlReportTemplate(), reportFields(e, texts));
+  for (const char* part : {"<h2>八字五行</h2>", "八字：癸巳 丁巳 丙戌 癸巳 · 身强 · 喜用神：金、土",
+                           "「明」字意五行火，不是喜用神", "五行缺：木金"}) {
+    EXPECT_NE(html.find(part), std::string::npos) << part;
+  }
+  EXPECT_LT(html.find("八字五行"), html.find("姓名五格三才综合评分"));
+}
+
 TEST(ReportOutput, TextReportMatchesTheExpectedFile) {
   auto lookup = tableLookup();
   NamedTexts texts;
