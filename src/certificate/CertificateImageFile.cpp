@@ -8,6 +8,7 @@
 
 #include "certificate/CertificateImageWriter.h"
 #include "certificate/CertificateRenderer.h"
+#include "offscreen/OffscreenGui.h"
 
 namespace quillan::certificate {
 namespace {
@@ -15,39 +16,6 @@ namespace {
 QString fromUtf8(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-// Fonts and painting on images need a QGuiApplication; a command-line run has none and may have no
-// display, so it gets one on the offscreen platform unless the caller chose a platform.
-std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
-  if (QCoreApplication::instance() != nullptr) {
-    return nullptr;
-  }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  static int argc = 1;
-  static char name[] = "quillan";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// Qt's start-up chatter (such as a missing XDG_RUNTIME_DIR) is not for a command-line user; real
-// failures come back as reasons.
-class QuietQt {
- public:
-  QuietQt()
-      : previous_(qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-          if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::fprintf(stderr, "%s\n", qPrintable(text));
-          }
-        })) {}
-  ~QuietQt() { qInstallMessageHandler(previous_); }
-  QuietQt(const QuietQt&) = delete;
-  QuietQt& operator=(const QuietQt&) = delete;
-
- private:
-  QtMessageHandler previous_;
-};
 
 }  // namespace
 
@@ -59,8 +27,7 @@ std::optional<std::string> saveCertificateImage(const CertificateImageRequest& r
   if (!format) {
     return "不支持的图片格式：" + path + "（可用 bmp、jpg、gif、png、tiff）";
   }
-  const QuietQt quiet;
-  const auto application = guiApplicationIfNone();
+  const offscreen::OffscreenGui gui;
   CertificateContent content;
   content.texts = request.texts;
   content.number = fromUtf8(request.number);

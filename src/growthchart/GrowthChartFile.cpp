@@ -11,57 +11,18 @@
 #include <memory>
 
 #include "growthchart/GrowthChartPainter.h"
+#include "offscreen/OffscreenGui.h"
 
 namespace quillan::growthchart {
 
-namespace {
-
-// Fonts need a QGuiApplication. The command line has none and maybe no display: it gets one on the
-// offscreen platform unless the caller chose a platform.
-std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
-  if (QCoreApplication::instance() != nullptr) {
-    return nullptr;
-  }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  static int argc = 1;
-  static char name[] = "quillan";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
-
-// Qt's start-up chatter (such as a missing XDG_RUNTIME_DIR) is not for a command-line user; real
-// failures come back as reasons.
-class QuietQt {
- public:
-  QuietQt()
-      : previous_(qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-          if (type == QtCriticalMsg || type == QtFatalMsg) {
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-          }
-        })) {}
-  ~QuietQt() { qInstallMessageHandler(previous_); }
-  QuietQt(const QuietQt&) = delete;
-  QuietQt& operator=(const QuietQt&) = delete;
-
- private:
-  QtMessageHandler previous_;
-};
-
-}  // namespace
+namespace {}  // namespace
 
 std::optional<QString> saveGrowthChart(const QString& path, const growth::GrowthChartContent& chart) {
   const QString ending = QFileInfo(path).suffix().toLower();
   if (ending != QStringLiteral("png") && ending != QStringLiteral("pdf")) {
     return QStringLiteral("只能保存为 PNG 或 PDF 文件（文件名以 .png 或 .pdf 结尾）");
   }
-  const bool ownApplication = QCoreApplication::instance() == nullptr;
-  std::optional<QuietQt> quiet;
-  if (ownApplication) {
-    quiet.emplace();
-  }
-  const auto application = guiApplicationIfNone();
+  const offscreen::OffscreenGui gui;
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) {
     return file.errorString();

@@ -15,6 +15,7 @@
 
 #include "chars/NameMeanings.h"
 #include "common/TextSplit.h"
+#include "offscreen/OffscreenGui.h"
 
 namespace quillan::printout {
 namespace {
@@ -26,20 +27,6 @@ class PaperTexts {
 QString utf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
 QString escaped(const std::string& text) { return utf8(text).toHtmlEscaped(); }
-
-// A command-line run has no application and may have no display.
-std::unique_ptr<QGuiApplication> guiApplicationIfNone() {
-  if (QCoreApplication::instance() != nullptr) {
-    return nullptr;
-  }
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-  }
-  static int argc = 1;
-  static char name[] = "quillan";
-  static char* argv[] = {name, nullptr};
-  return std::make_unique<QGuiApplication>(argc, argv);
-}
 
 }  // namespace
 
@@ -152,19 +139,7 @@ std::optional<QString> writePicturePdf(const QImage& picture, const QString& pat
 }
 
 std::optional<std::string> writeShortlistPdf(const shortlist::Shortlist& list, const std::string& path) {
-  // Qt's start-up chatter (a missing XDG_RUNTIME_DIR) is not for a command-line user; a failed
-  // write comes back as the reason.
-  const QtMessageHandler previous =
-      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
-        if (type == QtCriticalMsg || type == QtFatalMsg) {
-          std::fprintf(stderr, "%s\n", qPrintable(text));
-        }
-      });
-  struct Restore {
-    QtMessageHandler handler;
-    ~Restore() { qInstallMessageHandler(handler); }
-  } restore{previous};
-  const auto application = guiApplicationIfNone();
+  const offscreen::OffscreenGui gui;
   QTextDocument document;
   document.setHtml(shortlistHtml(list));
   if (auto problem = writePdf(document, QString::fromStdString(path), PaperTexts::tr("备选名单"))) {

@@ -12,19 +12,6 @@
 using namespace quillan::app;
 using namespace quillan::app::testing;
 
-namespace {
-
-template <typename T>
-T* child(const QObject& parent, const QString& name) {
-  T* found = parent.findChild<T*>(name);
-  if (found == nullptr) {
-    qFatal("no widget named %s", qPrintable(name));
-  }
-  return found;
-}
-
-}  // namespace
-
 // The birth-chart functions of 命运测算 and the chart line of the generation page, in the real
 // main window, offscreen.
 class BirthChartWindowTest : public QObject {
@@ -56,14 +43,14 @@ void BirthChartWindowTest::theThreeChartWindowsShowTheirResult() {
       {"日干论命", "窗口_日干论命", "日干：丙火"},
   };
   for (const auto& c : cases) {
-    auto* feature = child<QPushButton>(*main, QStringLiteral("按钮_") + QString::fromUtf8(c.caption));
+    auto* feature = namedChild<QPushButton>(*main, QStringLiteral("按钮_") + QString::fromUtf8(c.caption));
     QVERIFY(feature->isEnabled());
     feature->click();
-    auto* dialog = child<PastimeWindow>(*main, QString::fromUtf8(c.window));
+    auto* dialog = namedChild<PastimeWindow>(*main, QString::fromUtf8(c.window));
     QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    QCOMPARE(child<QDateEdit>(*dialog, QStringLiteral("日期框_生日"))->date(), QDate(2013, 5, 20));
-    child<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->setCurrentIndex(1 + 10);
-    child<QPushButton>(*dialog, QStringLiteral("按钮_排盘"))->click();
+    QCOMPARE(namedChild<QDateEdit>(*dialog, QStringLiteral("日期框_生日"))->date(), QDate(2013, 5, 20));
+    namedChild<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->setCurrentIndex(1 + 10);
+    namedChild<QPushButton>(*dialog, QStringLiteral("按钮_排盘"))->click();
     const QString result = dialog->resultText();
     QVERIFY2(result.contains(QStringLiteral("八字：癸巳 丁巳 丙戌 癸巳 · 身强 · 喜用神：金、土")), qPrintable(result));
     QVERIFY2(result.contains(QString::fromUtf8(c.expected)), qPrintable(result));
@@ -72,12 +59,12 @@ void BirthChartWindowTest::theThreeChartWindowsShowTheirResult() {
   QVERIFY(recorded.messages.empty());
 
   // A birthplace far west moves the hour pillar by true solar time.
-  child<QPushButton>(*main, QStringLiteral("按钮_生辰八字"))->click();
-  auto* dialog = child<PastimeWindow>(*main, QStringLiteral("窗口_生辰八字"));
-  child<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->setCurrentIndex(1 + 10);
-  auto* place = child<QComboBox>(*dialog, QStringLiteral("组合框_出生地"));
+  namedChild<QPushButton>(*main, QStringLiteral("按钮_生辰八字"))->click();
+  auto* dialog = namedChild<PastimeWindow>(*main, QStringLiteral("窗口_生辰八字"));
+  namedChild<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->setCurrentIndex(1 + 10);
+  auto* place = namedChild<QComboBox>(*dialog, QStringLiteral("组合框_出生地"));
   place->setCurrentIndex(place->findText(QStringLiteral("乌鲁木齐"), Qt::MatchStartsWith));
-  child<QPushButton>(*dialog, QStringLiteral("按钮_排盘"))->click();
+  namedChild<QPushButton>(*dialog, QStringLiteral("按钮_排盘"))->click();
   QVERIFY2(dialog->resultText().contains(QStringLiteral("壬辰")), qPrintable(dialog->resultText()));
   QVERIFY(dialog->resultText().contains(QStringLiteral("真太阳时")));
   dialog->close();
@@ -86,10 +73,10 @@ void BirthChartWindowTest::theThreeChartWindowsShowTheirResult() {
 void BirthChartWindowTest::theGenerationPageShowsTheChartOfItsBirthday() {
   Recorded recorded;
   auto main = window(recorded);
-  auto* line = child<QLabel>(*main, QStringLiteral("标签_八字"));
+  auto* line = namedChild<QLabel>(*main, QStringLiteral("标签_八字"));
   QCOMPARE(line->text(), QStringLiteral("八字：癸巳 丁巳 丙戌 癸巳 · 身强 · 喜用神：金、土"));
   QVERIFY(!line->isHidden());
-  child<QComboBox>(*main, QStringLiteral("组合框_生日"))->setCurrentIndex(1);  // "未知"
+  namedChild<QComboBox>(*main, QStringLiteral("组合框_生日"))->setCurrentIndex(1);  // "未知"
   QVERIFY(line->isHidden());
 }
 

@@ -24,17 +24,8 @@ using namespace quillan::app::testing;
 
 namespace {
 
-template <typename T>
-T* child(const QObject& parent, const QString& name) {
-  T* found = parent.findChild<T*>(name);
-  if (found == nullptr) {
-    qFatal("no widget named %s", qPrintable(name));
-  }
-  return found;
-}
-
 QPushButton* button(const QObject& parent, const QString& caption) {
-  return child<QPushButton>(parent, QStringLiteral("按钮_") + caption);
+  return namedChild<QPushButton>(parent, QStringLiteral("按钮_") + caption);
 }
 
 QByteArray fileBytes(const QString& path) {
@@ -88,21 +79,21 @@ void MorePageTest::growthChartFromEntryToFiles() {
   Recorded recorded;
   auto window = openMorePage(recorded);
   QTest::mouseClick(button(*window, QStringLiteral("生长曲线")), Qt::LeftButton);
-  auto* growth = child<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"));
+  auto* growth = namedChild<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"));
   QVERIFY(growth->isVisible());
 
   // As an input method commits it: one key event carrying the characters.
-  QTest::sendKeyEvent(QTest::Click, child<QLineEdit>(*growth, QStringLiteral("编辑框_孩子名字")), Qt::Key_unknown,
+  QTest::sendKeyEvent(QTest::Click, namedChild<QLineEdit>(*growth, QStringLiteral("编辑框_孩子名字")), Qt::Key_unknown,
                       QStringLiteral("小宝"), Qt::NoModifier);
-  child<QDateEdit>(*growth, QStringLiteral("日期框_出生"))->setDate(QDate(2026, 1, 5));
+  namedChild<QDateEdit>(*growth, QStringLiteral("日期框_出生"))->setDate(QDate(2026, 1, 5));
   QTest::mouseClick(button(*growth, QStringLiteral("添加孩子")), Qt::LeftButton);
   QVERIFY2(recorded.messages.empty(), qPrintable(recorded.lastText()));
-  QCOMPARE(child<QComboBox>(*growth, QStringLiteral("组合框_孩子"))->currentText(), QStringLiteral("小宝"));
+  QCOMPARE(namedChild<QComboBox>(*growth, QStringLiteral("组合框_孩子"))->currentText(), QStringLiteral("小宝"));
 
-  auto* date = child<QDateEdit>(*growth, QStringLiteral("日期框_测量"));
-  auto* weight = child<QLineEdit>(*growth, QStringLiteral("编辑框_体重"));
-  auto* length = child<QLineEdit>(*growth, QStringLiteral("编辑框_身长"));
-  auto* table = child<QTableWidget>(*growth, QStringLiteral("表格_测量"));
+  auto* date = namedChild<QDateEdit>(*growth, QStringLiteral("日期框_测量"));
+  auto* weight = namedChild<QLineEdit>(*growth, QStringLiteral("编辑框_体重"));
+  auto* length = namedChild<QLineEdit>(*growth, QStringLiteral("编辑框_身长"));
+  auto* table = namedChild<QTableWidget>(*growth, QStringLiteral("表格_测量"));
   date->setDate(QDate(2026, 7, 5));
   QTest::keyClicks(weight, QStringLiteral("7.9"));
   QTest::keyClicks(length, QStringLiteral("68"));
@@ -112,10 +103,10 @@ void MorePageTest::growthChartFromEntryToFiles() {
   QCOMPARE(table->item(0, 1)->text(), QStringLiteral("6个月0天"));
   QCOMPARE(table->item(0, 2)->text(), QStringLiteral("7.9"));
   QCOMPARE(table->item(0, 3)->text(), QStringLiteral("P49.4 (z -0.02)"));
-  auto* chart = child<GrowthChartView>(*growth, QStringLiteral("画面_生长曲线"));
+  auto* chart = namedChild<GrowthChartView>(*growth, QStringLiteral("画面_生长曲线"));
   QVERIFY(chart->chart());
   QCOMPARE(chart->chart()->childPoints.size(), std::size_t{1});
-  auto* indicator = child<QComboBox>(*growth, QStringLiteral("组合框_指标"));
+  auto* indicator = namedChild<QComboBox>(*growth, QStringLiteral("组合框_指标"));
   indicator->setCurrentIndex(indicator->findText(QStringLiteral("身长/身高别体重")));
   QVERIFY(QString::fromStdString(chart->chart()->title).endsWith(QStringLiteral("身长/身高别体重")));
   QCOMPARE(chart->chart()->childPoints.size(), std::size_t{1});
@@ -166,8 +157,8 @@ void MorePageTest::growthChartFromEntryToFiles() {
   growth->close();
   QTRY_VERIFY(window->findChild<GrowthWindow*>(QStringLiteral("窗口_生长曲线")) == nullptr);
   button(*window, QStringLiteral("生长曲线"))->click();
-  auto* again = child<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"));
-  auto* list = child<QTableWidget>(*again, QStringLiteral("表格_测量"));
+  auto* again = namedChild<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"));
+  auto* list = namedChild<QTableWidget>(*again, QStringLiteral("表格_测量"));
   QCOMPARE(list->rowCount(), 1);
 
   // Removing asks first; "No" keeps everything.
@@ -182,7 +173,7 @@ void MorePageTest::growthChartFromEntryToFiles() {
   QCOMPARE(list->rowCount(), 0);
   QVERIFY(!fileBytes(recordsPath()).contains("measurement"));
   button(*again, QStringLiteral("删除孩子"))->click();
-  QCOMPARE(child<QComboBox>(*again, QStringLiteral("组合框_孩子"))->count(), 0);
+  QCOMPARE(namedChild<QComboBox>(*again, QStringLiteral("组合框_孩子"))->count(), 0);
   QCOMPARE(fileBytes(recordsPath()), QByteArray("quillan-growth 1\n"));
   again->close();
 }
@@ -204,7 +195,7 @@ void MorePageTest::unreadableRecordsAreKeptAside() {
       QDir(data_.path() + QStringLiteral("/quillan")).entryList({QStringLiteral("growth.tsv.unreadable-*")});
   QCOMPARE(aside.size(), 1);
   QVERIFY(recorded.lastText().contains(aside.front()));
-  child<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"))->close();
+  namedChild<GrowthWindow>(*window, QStringLiteral("窗口_生长曲线"))->close();
 }
 
 void MorePageTest::folkFunctionsShowCopyableResults() {
@@ -212,27 +203,28 @@ void MorePageTest::folkFunctionsShowCopyableResults() {
   auto window = openMorePage(recorded);
 
   button(*window, QStringLiteral("星座"))->click();
-  auto* signs = child<PastimeWindow>(*window, QStringLiteral("窗口_星座"));
-  child<QDateEdit>(*signs, QStringLiteral("日期框_生日"))->setDate(QDate(2026, 3, 21));
+  auto* signs = namedChild<PastimeWindow>(*window, QStringLiteral("窗口_星座"));
+  namedChild<QDateEdit>(*signs, QStringLiteral("日期框_生日"))->setDate(QDate(2026, 3, 21));
   button(*signs, QStringLiteral("查看星座"))->click();
   QVERIFY(signs->resultText().contains(QStringLiteral("白羊座")));
   QVERIFY(signs->resultText().contains(QStringLiteral("火象")));
-  auto* result = child<QTextBrowser>(*signs, QStringLiteral("文本_结果"));
+  auto* result = namedChild<QTextBrowser>(*signs, QStringLiteral("文本_结果"));
   QVERIFY(result->focusPolicy() & Qt::TabFocus);
   button(*signs, QStringLiteral("复制结果"))->click();
   QCOMPARE(QApplication::clipboard()->text(), signs->resultText());
 
   button(*window, QStringLiteral("求签"))->click();
-  auto* sticks = child<PastimeWindow>(*window, QStringLiteral("窗口_求签"));
+  auto* sticks = namedChild<PastimeWindow>(*window, QStringLiteral("窗口_求签"));
   button(*sticks, QStringLiteral("摇签"))->click();
   QTRY_VERIFY(sticks->resultText().startsWith(QStringLiteral("第 ")));
   QVERIFY(sticks->resultText().contains(QStringLiteral("签 · ")));
 
   button(*window, QStringLiteral("生肖配对"))->click();
-  auto* pairs = child<PastimeWindow>(*window, QStringLiteral("窗口_生肖配对"));
-  child<QSpinBox>(*pairs, QStringLiteral("数字框_出生年甲"))->setValue(2020);
-  child<QSpinBox>(*pairs, QStringLiteral("数字框_出生年乙"))->setValue(2021);
-  QVERIFY(child<QComboBox>(*pairs, QStringLiteral("组合框_生肖甲"))->currentText().startsWith(QStringLiteral("鼠")));
+  auto* pairs = namedChild<PastimeWindow>(*window, QStringLiteral("窗口_生肖配对"));
+  namedChild<QSpinBox>(*pairs, QStringLiteral("数字框_出生年甲"))->setValue(2020);
+  namedChild<QSpinBox>(*pairs, QStringLiteral("数字框_出生年乙"))->setValue(2021);
+  QVERIFY(
+      namedChild<QComboBox>(*pairs, QStringLiteral("组合框_生肖甲"))->currentText().startsWith(QStringLiteral("鼠")));
   button(*pairs, QStringLiteral("配对"))->click();
   QVERIFY(pairs->resultText().contains(QStringLiteral("六合")));
   QVERIFY(recorded.messages.empty());

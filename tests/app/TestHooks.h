@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QObject>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -70,5 +71,15 @@ void whenModalOpens(const std::function<void(T&)>& check) {
 
 // Runs prepareApplication once for the test's QApplication.
 void prepareOnce();
+
+// The widget of that objectName under parent; a test without it cannot go on.
+template <typename T>
+T* namedChild(const QObject& parent, const QString& name) {
+  T* found = parent.findChild<T*>(name);
+  if (found == nullptr) {
+    qFatal("no widget named %s", qPrintable(name));
+  }
+  return found;
+}
 
 }  // namespace quillan::app::testing
