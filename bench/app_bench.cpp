@@ -356,11 +356,11 @@ int main(int argc, char** argv) {
       sinceTick.restart();
     });
     bool done = false;
-    const auto finished = QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window,
-                                           [&](int written) {
-                                             rows = written;
-                                             done = true;
-                                           });
+    const auto finished =
+        QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window, [&](int written) {
+          rows = written;
+          done = true;
+        });
     sinceTick.start();
     probe.start();
     clock.start();

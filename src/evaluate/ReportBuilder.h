@@ -47,7 +47,7 @@ struct ReportInputs {
   std::array<NumberTexts, 5> numberTexts;       // same order
   TalentTexts talentTexts;
   std::string scoreText;
-  quality::Assessment sound;  // how the full name reads, and what its characters warn of
+  quality::Assessment sound;              // how the full name reads, and what its characters warn of
   std::optional<bazi::BirthChart> chart;  // the child's birth chart, when the birth date is known
 };
 
