@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "common/TextSplit.h"
+#include "common/TsvTable.h"
 #include "quality/Syllable.h"
 
 namespace quillan::quality {
@@ -11,41 +12,6 @@ std::string_view avoidWordsText();
 std::string_view avoidCharsText();
 std::string_view polyphonesText();
 }  // namespace embedded
-
-namespace {
-
-// The data rows of a tab-separated text with the given header, each split into its fields.
-std::vector<std::vector<std::string>> tableRows(std::string_view text, std::string_view name, std::string_view header) {
-  std::vector<std::vector<std::string>> rows;
-  const auto lines = common::splitText(text, "\n");
-  const std::size_t columns = common::splitText(header, "\t").size();
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string& line = lines[i];
-    const std::string where = std::string(name) + " line " + std::to_string(i + 1) + ": ";
-    if (i == 0) {
-      if (line != header) {
-        throw std::invalid_argument(where + "the header must be: " + std::string(header));
-      }
-      continue;
-    }
-    if (line.empty() && i + 1 == lines.size()) {
-      break;
-    }
-    auto fields = common::splitText(line, "\t");
-    if (fields.size() != columns) {
-      throw std::invalid_argument(where + "expected " + std::to_string(columns) + " fields");
-    }
-    for (const auto& field : fields) {
-      if (field.empty()) {
-        throw std::invalid_argument(where + "a field is empty");
-      }
-    }
-    rows.push_back(std::move(fields));
-  }
-  return rows;
-}
-
-}  // namespace
 
 const AvoidTables& AvoidTables::builtIn() {
   static const AvoidTables tables = [] {
@@ -61,7 +27,7 @@ const AvoidTables& AvoidTables::builtIn() {
 AvoidTables AvoidTables::parse(std::string_view words, std::string_view characters, std::string_view polyphones) {
   AvoidTables tables;
   int line = 1;
-  for (auto& fields : tableRows(words, "avoid-words.tsv", "word\tpinyin\tstrength\treason")) {
+  for (auto& fields : common::tsvRows(words, "avoid-words.tsv", "word\tpinyin\tstrength\treason")) {
     ++line;
     const std::string where = "avoid-words.tsv line " + std::to_string(line) + ": ";
     AvoidWord word{fields[0], fields[1], {}, fields[2] == "strong", fields[3]};
@@ -87,10 +53,10 @@ AvoidTables AvoidTables::parse(std::string_view words, std::string_view characte
     tables.wordsByRun_[runKey(ids.data(), ids.size())].push_back(std::move(word));
     ++tables.wordCount_;
   }
-  for (auto& fields : tableRows(characters, "avoid-chars.tsv", "character\treason")) {
+  for (auto& fields : common::tsvRows(characters, "avoid-chars.tsv", "character\treason")) {
     tables.characters_.emplace(std::move(fields[0]), std::move(fields[1]));
   }
-  for (auto& fields : tableRows(polyphones, "polyphones.tsv", "character\tname_reading\tusual_reading\tnote")) {
+  for (auto& fields : common::tsvRows(polyphones, "polyphones.tsv", "character\tname_reading\tusual_reading\tnote")) {
     tables.polyphones_.emplace(std::move(fields[0]),
                                Polyphone{std::move(fields[1]), std::move(fields[2]), std::move(fields[3])});
   }
