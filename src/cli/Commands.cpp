@@ -10,6 +10,7 @@ void addScoreCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addCalendarCommand(CLI::App& app);
 void addBaziCommand(CLI::App& app);
+void addFolkCommand(CLI::App& app);
 void addCertificateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
 void addGrowthCommand(CLI::App& app);
 void addShortlistCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service);
@@ -23,6 +24,7 @@ void registerCommands(CLI::App& app) {
   addGenerateCommand(app, service);
   addCalendarCommand(app);
   addBaziCommand(app);
+  addFolkCommand(app);
   addCertificateCommand(app, service);
   addGrowthCommand(app);
   addShortlistCommand(app, service);
