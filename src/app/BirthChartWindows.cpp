@@ -3,11 +3,11 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "app/ElementBars.h"
+#include "app/PastimeInputs.h"
 #include "app/PastimeWindow.h"
 #include "bazi/ChartMethod.h"
 #include "bazi/ChartText.h"
@@ -78,7 +78,7 @@ QString timeLine(const bazi::BirthChart& chart) {
 
 }  // namespace
 
-PastimeWindow* makeBirthChartWindow(ChartView view, QDate today, const DialogHooks* hooks, QWidget* parent) {
+PastimeWindow* makeBirthChartWindow(ChartView view, BirthStart start, const DialogHooks* hooks, QWidget* parent) {
   static const char* const kNames[] = {"窗口_生辰八字", "窗口_八字测算", "窗口_日干论命"};
   static const char* const kTitles[] = {"生辰八字", "八字测算", "日干论命"};
   const auto index = static_cast<std::size_t>(view);
@@ -86,23 +86,10 @@ PastimeWindow* makeBirthChartWindow(ChartView view, QDate today, const DialogHoo
       QString::fromUtf8(kNames[index]), QObject::tr(kTitles[index]),
       QObject::tr("八字与五行是传统民俗文化的一部分，这里按一种写明的方法一步步算给您看，仅供了解和参考，不是预测，"
                   "也不能替代任何决定。"),
-      parent);
-  auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QObject::tr("公历生日"), window));
-  auto* date = new QDateEdit(today, window);
-  date->setObjectName(QStringLiteral("日期框_生日"));
-  date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-  date->setCalendarPopup(true);
-  date->setDateRange(QDate(1901, 1, 1), QDate(2100, 12, 31));
-  row->addWidget(date);
-  auto* hour = new QComboBox(window);
-  hour->setObjectName(QStringLiteral("组合框_时辰"));
-  hour->addItem(QObject::tr("时辰未知"), -1);
-  for (int h = 0; h < 24; ++h) {
-    hour->addItem(QObject::tr("%1时").arg(h), h);
-  }
-  hour->setCurrentIndex(1 + 12);
-  row->addWidget(hour);
+      parent, hooks);
+  auto* row = addInputRow(window);
+  auto* date = addDateBox(window, row, QObject::tr("公历生日"), QStringLiteral("日期框_生日"), start.date);
+  auto* hour = addHourBox(window, row, start.hour, true);
   auto* place = new QComboBox(window);
   place->setObjectName(QStringLiteral("组合框_出生地"));
   place->addItem(QObject::tr("不校正（北京时间）"), QVariant());
@@ -111,12 +98,7 @@ PastimeWindow* makeBirthChartWindow(ChartView view, QDate today, const DialogHoo
                    p.longitude);
   }
   row->addWidget(place);
-  auto* show = new QPushButton(QObject::tr("排盘"), window);
-  show->setObjectName(QStringLiteral("按钮_排盘"));
-  show->setDefault(true);
-  row->addWidget(show);
-  row->addStretch(1);
-  window->inputs()->addLayout(row);
+  auto* show = addRunButton(window, row, QObject::tr("排盘"));
   ElementBars* bars = nullptr;
   if (view == ChartView::Balance) {
     bars = new ElementBars(window);

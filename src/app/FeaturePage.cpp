@@ -1,5 +1,6 @@
 #include "app/FeaturePage.h"
 
+#include <QDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -9,6 +10,25 @@
 #include "app/NotYetAvailable.h"
 
 namespace quillan::app {
+
+void openFeatureWindow(const FeatureContext& context, const QString& objectName,
+                       const std::function<QDialog*()>& make) {
+  auto* open = context.window->findChild<QDialog*>(objectName, Qt::FindDirectChildrenOnly);
+  if (open == nullptr) {
+    open = make();
+  }
+  if (open != nullptr) {
+    open->show();
+    open->raise();
+    open->activateWindow();
+  }
+}
+
+Feature windowFeature(const FeatureContext& context, const QString& caption, std::function<QDialog*()> make) {
+  return {caption, [context, name = QStringLiteral("窗口_") + caption, make = std::move(make)] {
+            openFeatureWindow(context, name, make);
+          }};
+}
 
 FeaturePage::FeaturePage(const QString& title, const QString& blurb, const std::vector<Feature>& features,
                          QWidget* parent)

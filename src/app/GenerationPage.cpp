@@ -241,12 +241,15 @@ generate::GenerationRequest GenerationPage::request() const {
   return request;
 }
 
+std::optional<bazi::BirthChart> GenerationPage::birthdayChart() const {
+  return generate::birthdayChart(
+      {ui_->组合框_生日->currentText().toStdString(), ui_->组合框_年->currentText().toStdString(),
+       ui_->组合框_月->currentText().toStdString(), ui_->组合框_日->currentText().toStdString(),
+       ui_->组合框_时->currentText().toStdString()});
+}
+
 void GenerationPage::showBirthChart() {
-  const generate::BirthdaySelection birthday{
-      ui_->组合框_生日->currentText().toStdString(), ui_->组合框_年->currentText().toStdString(),
-      ui_->组合框_月->currentText().toStdString(), ui_->组合框_日->currentText().toStdString(),
-      ui_->组合框_时->currentText().toStdString()};
-  const auto chart = generate::birthdayChart(birthday);
+  const auto chart = birthdayChart();
   chartLine_->setVisible(chart.has_value());
   if (chart) {
     chartLine_->setText(QString::fromStdString(bazi::chartLine(*chart)));

@@ -4,8 +4,10 @@
 #include <QTime>
 #include <QWidget>
 #include <memory>
+#include <optional>
 
 #include "app/DialogHooks.h"
+#include "bazi/BirthChart.h"
 #include "generate/GenerationOutcome.h"
 #include "generate/GenerationRequest.h"
 #include "quality/UserAvoidance.h"
@@ -49,6 +51,8 @@ class GenerationPage : public QWidget {
 
   // Every selection a run depends on, read now.
   generate::GenerationRequest request() const;
+  // The chart of the birthday while it is "生日" with a year, month, day and hour ("未知" too).
+  std::optional<bazi::BirthChart> birthdayChart() const;
 
   // The family's avoid list, as the boxes beside the algorithm hold it (the last one they accepted).
   const quality::UserAvoidance& avoidance() const { return avoidance_; }

@@ -71,7 +71,12 @@ MainWindow::MainWindow(MainWindowOptions options, QWidget* parent)
   scoringPage_ = new ScoringPage(&options_.hooks, pages_);
   pages_->addWidget(generationPage_);
   pages_->addWidget(scoringPage_);
-  const FeatureContext features{&options_.hooks, background_.get(), [this] { return now(); }, this};
+  const FeatureContext features{&options_.hooks,
+                                background_.get(),
+                                [this] { return now(); },
+                                this,
+                                [this] { return birthStart(); },
+                                [this] { return sources_.lookup; }};
   pages_->addWidget(makeFatePage(features, pages_));
   pages_->addWidget(makeFolkPage(features, pages_));
   pages_->addWidget(makeMorePage(features, pages_));
@@ -304,6 +309,14 @@ void MainWindow::startUp() {
         serviceReached(sourcesOf(std::shared_ptr<session::DataServiceSession>(std::move(opening.session))), {});
       },
       BackgroundRunner::kServiceTimeout);
+}
+
+BirthStart MainWindow::birthStart() const {
+  if (const auto chart = generationPage_->birthdayChart()) {
+    const auto& day = chart->birth.date;
+    return {QDate(day.year, day.month, day.day), chart->birth.hour.value_or(-1)};
+  }
+  return {now().date()};
 }
 
 void MainWindow::serviceReached(DataSources sources, std::string problem) {

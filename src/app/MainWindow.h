@@ -12,6 +12,7 @@
 #include "app/AppConfig.h"
 #include "app/DataSources.h"
 #include "app/DialogHooks.h"
+#include "app/FeaturePage.h"
 #include "app/MenuCatalog.h"
 #include "chars/CharacterLists.h"
 #include "chars/CharacterLookup.h"
@@ -111,6 +112,8 @@ class MainWindow : public QMainWindow {
   void setBusy(bool busy);
   void showServiceStatus();
   QDateTime now() const;
+  // Where the birth boxes of 命运测算 and 民俗预测 start.
+  BirthStart birthStart() const;
 
   MainWindowOptions options_;
   std::unique_ptr<PreferencesFile> preferences_;

@@ -7,11 +7,15 @@
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <filesystem>
+
+#include "common/AtomicFile.h"
 
 namespace quillan::app {
 
-PastimeWindow::PastimeWindow(const QString& objectName, const QString& title, const QString& note, QWidget* parent)
-    : QDialog(parent) {
+PastimeWindow::PastimeWindow(const QString& objectName, const QString& title, const QString& note, QWidget* parent,
+                             const DialogHooks* hooks)
+    : QDialog(parent), hooks_(hooks) {
   setObjectName(objectName);
   setWindowTitle(title);
   setAttribute(Qt::WA_DeleteOnClose);
@@ -42,6 +46,13 @@ PastimeWindow::PastimeWindow(const QString& objectName, const QString& title, co
   close->setObjectName(QStringLiteral("按钮_关闭"));
   close->setAutoDefault(false);
   buttons->addWidget(copy);
+  if (hooks_ != nullptr) {
+    auto* save = new QPushButton(tr("保存结果"), this);
+    save->setObjectName(QStringLiteral("按钮_保存结果"));
+    save->setAutoDefault(false);
+    buttons->addWidget(save);
+    connect(save, &QPushButton::clicked, this, &PastimeWindow::saveResult);
+  }
   buttons->addWidget(close);
   layout->addLayout(buttons);
 
@@ -52,5 +63,25 @@ PastimeWindow::PastimeWindow(const QString& objectName, const QString& title, co
 void PastimeWindow::showResult(const QString& html) { result_->setHtml(html); }
 
 QString PastimeWindow::resultText() const { return result_->toPlainText(); }
+
+void PastimeWindow::saveResult() {
+  const QString text = resultText();
+  if (text.isEmpty()) {
+    hooks_->inform(this, tr("温馨提示"), tr("还没有结果可以保存"), DialogHooks::Tone::Plain);
+    return;
+  }
+  const QString path =
+      hooks_->saveFileName(this, tr("保存结果"), windowTitle() + QStringLiteral(".txt"), tr("文本文件 (*.txt)"));
+  if (path.isEmpty()) {
+    return;
+  }
+  const QByteArray bytes = (text + QLatin1Char('\n')).toUtf8();
+  if (const auto failure =
+          common::writeFileAtomically(std::filesystem::path(path.toStdU16String()),
+                                      std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    hooks_->inform(this, tr("温馨提示"), tr("结果没有保存：%1").arg(QString::fromStdString(*failure)),
+                   DialogHooks::Tone::Warning);
+  }
+}
 
 }  // namespace quillan::app
