@@ -29,12 +29,25 @@ std::string sexagenaryName(int i) {
 }
 
 int sexagenaryNumber(std::string_view name) {
-  for (int i = 1; i <= 60; ++i) {
-    if (sexagenaryName(i) == name) {
-      return i;
-    }
+  // Each stem and branch is one three-byte character; the pair is the number whose stem and branch
+  // they are, which exists when both have the same parity.
+  if (name.size() != 6) {
+    return 0;
   }
-  return 0;
+  const auto indexIn = [](const auto& names, std::string_view character) {
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (names[i] == character) {
+        return static_cast<int>(i);
+      }
+    }
+    return -1;
+  };
+  const int stem = indexIn(kStems, name.substr(0, 3));
+  const int branch = indexIn(kBranches, name.substr(3));
+  if (stem < 0 || branch < 0 || (stem - branch) % 2 != 0) {
+    return 0;
+  }
+  return (6 * stem - 5 * branch + 60) % 60 + 1;
 }
 
 std::string nayinOf(std::string_view name) {
