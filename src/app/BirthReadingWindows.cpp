@@ -2,6 +2,8 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <functional>
+#include <optional>
 
 #include "app/FolkWindows.h"
 #include "app/PastimeInputs.h"
@@ -23,6 +25,25 @@ void refuseDate(PastimeWindow* window, const DialogHooks* hooks) {
 QString lunarLine(const calendar::LunarDate& lunar) {
   return QObject::tr("<p>农历：%1%2</p>")
       .arg(htmlText(lunar.text()), lunar.leap ? QObject::tr("（闰月按本月算）") : QString());
+}
+
+// A reading of the birth date alone: its window "窗口_<title>" with the date box and "查看"; `read`
+// gives the result, or nothing for a date without a lunar date.
+PastimeWindow* makeBirthDateWindow(const QString& title, const QString& note, BirthStart start,
+                                   const DialogHooks* hooks, QWidget* parent,
+                                   std::function<std::optional<QString>(const calendar::Date&)> read) {
+  auto* window = new PastimeWindow(QStringLiteral("窗口_") + title, title, note, parent, hooks);
+  auto* row = addInputRow(window);
+  auto* date = addDateBox(window, row, QObject::tr("公历生日"), QStringLiteral("日期框_生日"), start.date);
+  auto* show = addRunButton(window, row, QObject::tr("查看"));
+  QObject::connect(show, &QPushButton::clicked, window, [=] {
+    if (const auto html = read(calendarDate(date->date()))) {
+      window->showResult(*html);
+    } else {
+      refuseDate(window, hooks);
+    }
+  });
+  return window;
 }
 
 }  // namespace
@@ -59,48 +80,37 @@ PastimeWindow* makeBoneWeightWindow(BirthStart start, const DialogHooks* hooks, 
 }
 
 PastimeWindow* makeElderWindow(BirthStart start, const DialogHooks* hooks, QWidget* parent) {
-  auto* window = new PastimeWindow(
-      QStringLiteral("窗口_上辈为人"), QObject::tr("上辈为人"),
+  return makeBirthDateWindow(
+      QStringLiteral("上辈为人"),
       QObject::tr("“上辈为人”是按农历生年天干和生月说说家中长辈的民间趣谈。这里的说法是我们按五行意象和四季"
                   "自己写的，轻松看看就好，不是对任何一个家庭的评判。"),
-      parent, hooks);
-  auto* row = addInputRow(window);
-  auto* date = addDateBox(window, row, QObject::tr("公历生日"), QStringLiteral("日期框_生日"), start.date);
-  auto* show = addRunButton(window, row, QObject::tr("查看"));
-  QObject::connect(show, &QPushButton::clicked, window, [=] {
-    const auto reading = folk::elderReadingOf(calendarDate(date->date()));
-    if (!reading) {
-      return refuseDate(window, hooks);
-    }
-    window->showResult(lunarLine(reading->lunar) +
-                       QObject::tr("<h3>生年天干：%1</h3><p>%2</p><h3>生月：%3</h3><p>%4</p>")
-                           .arg(htmlText(bazi::stemName(reading->yearStem)), htmlText(reading->byStem),
-                                htmlText(reading->lunar.monthText()), htmlText(reading->byMonth)));
-  });
-  return window;
+      start, hooks, parent, [](const calendar::Date& birth) -> std::optional<QString> {
+        const auto reading = folk::elderReadingOf(birth);
+        if (!reading) {
+          return std::nullopt;
+        }
+        return lunarLine(reading->lunar) + QObject::tr("<h3>生年天干：%1</h3><p>%2</p><h3>生月：%3</h3><p>%4</p>")
+                                               .arg(htmlText(bazi::stemName(reading->yearStem)),
+                                                    htmlText(reading->byStem), htmlText(reading->lunar.monthText()),
+                                                    htmlText(reading->byMonth));
+      });
 }
 
 PastimeWindow* makeWealthWindow(BirthStart start, const DialogHooks* hooks, QWidget* parent) {
-  auto* window = new PastimeWindow(
-      QStringLiteral("窗口_三世财运"), QObject::tr("三世财运"),
+  return makeBirthDateWindow(
+      QStringLiteral("三世财运"),
       QObject::tr("三世财运按农历生年的天干说前世、今生、来世的财运，是民间的玩笑话。这里的文字是我们自己写的，"
                   "不是理财建议；日子过得宽裕，靠的是勤劳和节俭。"),
-      parent, hooks);
-  auto* row = addInputRow(window);
-  auto* date = addDateBox(window, row, QObject::tr("公历生日"), QStringLiteral("日期框_生日"), start.date);
-  auto* show = addRunButton(window, row, QObject::tr("查看"));
-  QObject::connect(show, &QPushButton::clicked, window, [=] {
-    const auto reading = folk::wealthReadingOf(calendarDate(date->date()));
-    if (!reading) {
-      return refuseDate(window, hooks);
-    }
-    window->showResult(lunarLine(reading->lunar) +
-                       QObject::tr("<h3>生年天干：%1</h3><p><b>前世</b>：%2</p><p><b>今生</b>：%3</p>"
-                                   "<p><b>来世</b>：%4</p>")
-                           .arg(htmlText(bazi::stemName(reading->yearStem)), htmlText(reading->past),
-                                htmlText(reading->present), htmlText(reading->future)));
-  });
-  return window;
+      start, hooks, parent, [](const calendar::Date& birth) -> std::optional<QString> {
+        const auto reading = folk::wealthReadingOf(birth);
+        if (!reading) {
+          return std::nullopt;
+        }
+        return lunarLine(reading->lunar) +
+               QObject::tr("<h3>生年天干：%1</h3><p><b>前世</b>：%2</p><p><b>今生</b>：%3</p><p><b>来世</b>：%4</p>")
+                   .arg(htmlText(bazi::stemName(reading->yearStem)), htmlText(reading->past),
+                        htmlText(reading->present), htmlText(reading->future));
+      });
 }
 
 }  // namespace quillan::app
