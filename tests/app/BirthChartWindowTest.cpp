@@ -76,6 +76,17 @@ void BirthChartWindowTest::theGenerationPageShowsTheChartOfItsBirthday() {
   auto* line = namedChild<QLabel>(*main, QStringLiteral("标签_八字"));
   QCOMPARE(line->text(), QStringLiteral("八字：癸巳 丁巳 丙戌 癸巳 · 身强 · 喜用神：金、土"));
   QVERIFY(!line->isHidden());
+
+  // The chart windows start from that birthday, not from today.
+  auto* year = namedChild<QComboBox>(*main, QStringLiteral("组合框_年"));
+  year->setCurrentIndex(year->findText(QStringLiteral("2015")));
+  main->switchToPage(Page::Fate);
+  namedChild<QPushButton>(*main, QStringLiteral("按钮_生辰八字"))->click();
+  auto* dialog = namedChild<PastimeWindow>(*main, QStringLiteral("窗口_生辰八字"));
+  QCOMPARE(namedChild<QDateEdit>(*dialog, QStringLiteral("日期框_生日"))->date(), QDate(2015, 5, 20));
+  QCOMPARE(namedChild<QComboBox>(*dialog, QStringLiteral("组合框_时辰"))->currentData().toInt(), 10);
+  dialog->close();
+
   namedChild<QComboBox>(*main, QStringLiteral("组合框_生日"))->setCurrentIndex(1);  // "未知"
   QVERIFY(line->isHidden());
 }
