@@ -3,8 +3,10 @@
 #include <array>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "bazi/Elements.h"
+#include "common/TsvTable.h"
 
 namespace quillan::bazi {
 namespace embedded {
@@ -14,38 +16,29 @@ std::string_view dayStemsText();
 namespace {
 
 std::array<std::string, 10> parseReadings(std::string_view text) {
+  constexpr std::string_view kFile = "data/fate/day-stems.tsv";
   std::array<std::string, 10> readings;
-  std::size_t start = text.find('\n') + 1;  // after the header
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string_view::npos) {
-      end = text.size();
-    }
-    const std::string_view line = text.substr(start, end - start);
-    start = end + 1;
-    if (line.empty()) {
-      continue;
-    }
-    const std::size_t first = line.find('\t');
-    const std::size_t second = line.find('\t', first + 1);
-    if (first == std::string_view::npos || second == std::string_view::npos) {
-      throw std::logic_error("data/fate/day-stems.tsv: a row needs stem, element and text: " + std::string(line));
-    }
-    const std::string_view stem = line.substr(0, first);
+  std::vector<std::vector<std::string>> rows;
+  try {
+    rows = common::tsvRows(text, kFile, "stem\telement\ttext");
+  } catch (const std::invalid_argument& fault) {
+    throw std::logic_error(fault.what());
+  }
+  for (const auto& row : rows) {
     int index = -1;
     for (int k = 0; k < 10; ++k) {
-      if (stemName(k) == stem) {
+      if (stemName(k) == row[0]) {
         index = k;
       }
     }
-    if (index < 0 || std::string_view(elementName(stemElement(index))) != line.substr(first + 1, second - first - 1)) {
-      throw std::logic_error("data/fate/day-stems.tsv: not a stem with its element: " + std::string(line));
+    if (index < 0 || elementName(stemElement(index)) != row[1]) {
+      throw std::logic_error(std::string(kFile) + ": not a stem with its element: " + row[0] + " " + row[1]);
     }
-    readings[static_cast<std::size_t>(index)] = line.substr(second + 1);
+    readings[static_cast<std::size_t>(index)] = row[2];
   }
   for (const auto& reading : readings) {
     if (reading.empty()) {
-      throw std::logic_error("data/fate/day-stems.tsv: every stem needs its text");
+      throw std::logic_error(std::string(kFile) + ": every stem needs its text");
     }
   }
   return readings;

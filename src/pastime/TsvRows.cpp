@@ -1,25 +1,13 @@
 #include "pastime/TsvRows.h"
 
 #include <fstream>
+#include <sstream>
+#include <stdexcept>
+
+#include "common/TextSplit.h"
+#include "common/TsvTable.h"
 
 namespace quillan::pastime {
-
-namespace {
-
-std::vector<std::string> splitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab == std::string::npos ? std::string::npos : tab - start));
-    if (tab == std::string::npos) {
-      return fields;
-    }
-    start = tab + 1;
-  }
-}
-
-}  // namespace
 
 std::variant<std::vector<std::vector<std::string>>, std::string> readTsvRows(const std::filesystem::path& file,
                                                                              const std::vector<std::string>& header) {
@@ -27,26 +15,13 @@ std::variant<std::vector<std::vector<std::string>>, std::string> readTsvRows(con
   if (!in) {
     return "cannot open " + file.string();
   }
-  std::string line;
-  if (!std::getline(in, line) || splitTabs(line) != header) {
-    return file.string() + ": the first line is not the expected header";
+  std::ostringstream text;
+  text << in.rdbuf();
+  try {
+    return common::tsvRows(text.str(), file.string(), common::joinText(header, "\t"));
+  } catch (const std::invalid_argument& fault) {
+    return std::string(fault.what());
   }
-  std::vector<std::vector<std::string>> rows;
-  int lineNumber = 1;
-  while (std::getline(in, line)) {
-    ++lineNumber;
-    auto fields = splitTabs(line);
-    bool empty = false;
-    for (const std::string& field : fields) {
-      empty = empty || field.empty();
-    }
-    if (fields.size() != header.size() || empty) {
-      return file.string() + ":" + std::to_string(lineNumber) + ": wants " + std::to_string(header.size()) +
-             " fields, none empty";
-    }
-    rows.push_back(std::move(fields));
-  }
-  return rows;
 }
 
 }  // namespace quillan::pastime

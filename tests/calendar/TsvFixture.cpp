@@ -3,24 +3,9 @@
 #include <fstream>
 #include <stdexcept>
 
+#include "common/TextSplit.h"
+
 namespace quillan::calendar::test {
-
-namespace {
-
-std::vector<std::string> splitTabs(const std::string& line) {
-  std::vector<std::string> fields;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t tab = line.find('\t', start);
-    fields.push_back(line.substr(start, tab - start));
-    if (tab == std::string::npos) {
-      return fields;
-    }
-    start = tab + 1;
-  }
-}
-
-}  // namespace
 
 std::vector<TsvRow> readCalendarFixture(const std::string& name) {
   const std::string path = std::string{QUILLAN_SOURCE_DIR} + "/tests/data/calendar/" + name;
@@ -35,7 +20,7 @@ std::vector<TsvRow> readCalendarFixture(const std::string& name) {
     if (line.empty() || line[0] == '#') {
       continue;
     }
-    const auto fields = splitTabs(line);
+    const auto fields = common::splitText(line, "\t");
     if (columns.empty()) {
       columns = fields;
       continue;
