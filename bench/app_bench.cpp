@@ -231,6 +231,47 @@ void clickHeader(QTableView* view, int section) {
   sendMouse(header->viewport(), QEvent::MouseButtonRelease, at);
 }
 
+// One click on "生成" timed until its run has finished: when the last row arrived, and the longest
+// the window went without processing events (the longest time between two ticks of a 5 ms timer on
+// the window's thread).
+struct TimedRun {
+  int rows = 0;
+  double lastRowMs = 0;
+  double gapMs = 0;
+};
+
+TimedRun timeGeneration(quillan::app::MainWindow& window, QPushButton* generate, const QAbstractItemModel* model) {
+  TimedRun timed;
+  QElapsedTimer clock;
+  const auto inserted = QObject::connect(model, &QAbstractItemModel::rowsInserted, &window,
+                                         [&] { timed.lastRowMs = clock.nsecsElapsed() / 1e6; });
+  QTimer probe;
+  probe.setTimerType(Qt::PreciseTimer);
+  probe.setInterval(5);
+  QElapsedTimer sinceTick;
+  QObject::connect(&probe, &QTimer::timeout, [&] {
+    timed.gapMs = std::max(timed.gapMs, sinceTick.nsecsElapsed() / 1e6);
+    sinceTick.restart();
+  });
+  bool done = false;
+  const auto finished =
+      QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window, [&](int written) {
+        timed.rows = written;
+        done = true;
+      });
+  sinceTick.start();
+  probe.start();
+  clock.start();
+  generate->click();
+  while (!done) {
+    QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  probe.stop();
+  QObject::disconnect(inserted);
+  QObject::disconnect(finished);
+  return timed;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -274,41 +315,12 @@ int main(int argc, char** argv) {
     double worstGap = 0;
     int rows = 0;
     for (int run = 0; run < kRuns; ++run) {
-      QElapsedTimer clock;
-      double lastRowMs = 0;
-      const auto inserted = QObject::connect(model, &QAbstractItemModel::rowsInserted, &window,
-                                             [&] { lastRowMs = clock.nsecsElapsed() / 1e6; });
-      // A 5 ms timer on the window's thread: the longest time between two of its ticks is the longest
-      // the window went without processing events.
-      QTimer probe;
-      probe.setTimerType(Qt::PreciseTimer);
-      probe.setInterval(5);
-      QElapsedTimer sinceTick;
-      double gap = 0;
-      QObject::connect(&probe, &QTimer::timeout, [&] {
-        gap = std::max(gap, sinceTick.nsecsElapsed() / 1e6);
-        sinceTick.restart();
-      });
-      bool done = false;
-      const auto finished = QObject::connect(window.generation(), &quillan::app::GenerationController::finished,
-                                             &window, [&](int written) {
-                                               rows = written;
-                                               done = true;
-                                             });
-      sinceTick.start();
-      probe.start();
-      clock.start();
-      generate->click();
-      while (!done) {
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-      }
-      probe.stop();
-      QObject::disconnect(inserted);
-      QObject::disconnect(finished);
-      toLastRow.push_back(lastRowMs);
-      worstGap = std::max(worstGap, gap);
+      const TimedRun timed = timeGeneration(window, generate, model);
+      rows = timed.rows;
+      toLastRow.push_back(timed.lastRowMs);
+      worstGap = std::max(worstGap, timed.gapMs);
       std::printf("high-score %s run %d: %d rows, click to last row %.1f ms, longest event gap %.1f ms\n", algorithm,
-                  run + 1, model->rowCount(), lastRowMs, gap);
+                  run + 1, model->rowCount(), timed.lastRowMs, timed.gapMs);
     }
     std::printf("high-score %s (李, boy): %d rows, click to last row median %.1f ms, longest event gap %.1f ms\n",
                 algorithm, rows, median(toLastRow), worstGap);
@@ -341,40 +353,11 @@ int main(int argc, char** argv) {
   clickHeader(table, 6);
   minScore->setValue(97);
   {
-    QElapsedTimer clock;
-    double lastRowMs = 0;
-    int rows = 0;
-    const auto inserted = QObject::connect(model, &QAbstractItemModel::rowsInserted, &window,
-                                           [&] { lastRowMs = clock.nsecsElapsed() / 1e6; });
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    probe.setInterval(5);
-    QElapsedTimer sinceTick;
-    double gap = 0;
-    QObject::connect(&probe, &QTimer::timeout, [&] {
-      gap = std::max(gap, sinceTick.nsecsElapsed() / 1e6);
-      sinceTick.restart();
-    });
-    bool done = false;
-    const auto finished =
-        QObject::connect(window.generation(), &quillan::app::GenerationController::finished, &window, [&](int written) {
-          rows = written;
-          done = true;
-        });
-    sinceTick.start();
-    probe.start();
-    clock.start();
-    generate->click();
-    while (!done) {
-      QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    }
-    probe.stop();
-    QObject::disconnect(inserted);
-    QObject::disconnect(finished);
+    const TimedRun timed = timeGeneration(window, generate, model);
     std::printf(
         "high-score run into a sorted, filtered list: %d of %d rows shown, click to last row %.1f ms, "
         "longest event gap %.1f ms\n",
-        model->rowCount(), rows, lastRowMs, gap);
+        model->rowCount(), timed.rows, timed.lastRowMs, timed.gapMs);
   }
   clearFilter->click();
 
