@@ -1,6 +1,5 @@
 // quillan-cli generate --surname 李 [--mode …]: the Generate command without a window. The options
 // mirror the window's selections, so the same selections give the same rows in both.
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <optional>
@@ -9,17 +8,11 @@
 #include "cli/GenerateOptions.h"
 #include "cli/GenerateRun.h"
 #include "cli/ServiceConnection.h"
+#include "common/LocalTime.h"
 #include "sources/ServiceCharacterLookup.h"
 
 namespace quillan::cli {
 namespace {
-
-std::tm localNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return local;
-}
 
 // The data service opens when the first character is looked up, and closes with the command.
 struct ServiceLookup {
@@ -43,7 +36,7 @@ void addGenerateCommand(CLI::App& app, std::shared_ptr<ServiceOptions> service) 
       return *opened.lookup;
     };
     const int code =
-        runGenerateCommand(*options, localNow(), chars::loadBuiltInLists(), provider, std::cout, std::cerr);
+        runGenerateCommand(*options, common::localNow(), chars::loadBuiltInLists(), provider, std::cout, std::cerr);
     std::cout.flush();
     if (code != kExitOk) {
       throw CLI::RuntimeError(code);  // runGenerateCommand has said why on stderr

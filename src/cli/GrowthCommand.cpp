@@ -4,7 +4,6 @@
 //   growth list [--child 小宝] [--json]   (without --child: the children)
 //   growth chart --child 小宝 --out chart.png|chart.pdf [--indicator wfa|lhfa|hcfa|wfl]
 #include <cstdio>
-#include <ctime>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -13,6 +12,7 @@
 #include "cli/CommandFailure.h"
 #include "cli/Commands.h"
 #include "cli/JsonText.h"
+#include "common/LocalTime.h"
 #include "common/ScoreFormat.h"
 #include "growth/EntryCheck.h"
 #include "growth/GrowthChartContent.h"
@@ -41,9 +41,7 @@ struct GrowthOptions {
 [[noreturn]] void refuse(const std::string& sentence) { failCommand(kExitBadInput, "温馨提示：" + sentence); }
 
 calendar::Date localToday() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const std::tm local = common::localNow();
   return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday};
 }
 

@@ -1,6 +1,5 @@
 // quillan-cli shortlist add|list|remove|compare|export: the window's "备选名单" on the same file
 // (the user's data folder), so that a name kept in one shows in the other.
-#include <ctime>
 #include <iostream>
 #include <memory>
 
@@ -10,6 +9,7 @@
 #include "cli/EvaluationCheck.h"
 #include "cli/JsonText.h"
 #include "cli/ServiceConnection.h"
+#include "common/LocalTime.h"
 #include "common/TextSplit.h"
 #include "compare/Comparison.h"
 #include "evaluate/Evaluation.h"
@@ -23,14 +23,7 @@ namespace {
 
 constexpr int kExitWriteFailed = 1;
 
-std::string today() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[16];
-  std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-  return text;
-}
+std::string today() { return common::localTimeText("%Y-%m-%d"); }
 
 std::string meaningsOf(const std::string& given) {
   std::string text;

@@ -1,8 +1,9 @@
 #include "common/UserFolders.h"
 
 #include <cstdlib>
-#include <ctime>
 #include <system_error>
+
+#include "common/LocalTime.h"
 
 namespace quillan::common {
 namespace {
@@ -19,14 +20,7 @@ std::filesystem::path xdgFolder(const char* variable, const char* fallbackUnderH
   return base / fallbackUnderHome / "quillan";
 }
 
-std::string timestamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char text[32];
-  std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
-  return text;
-}
+std::string timestamp() { return localTimeText("%Y%m%d-%H%M%S"); }
 
 }  // namespace
 
