@@ -1,8 +1,25 @@
 #include "chars/CharDetails.h"
 
+#include "chars/Radicals.h"
 #include "common/TextSplit.h"
 
 namespace quillan::chars {
+
+std::string elementBasisWord(const CharDetails& details) {
+  if (details.elementBasis == "radical") {
+    return "部首" + radicalName(details.radical);
+  }
+  if (details.elementBasis == "meaning") {
+    return "字义";
+  }
+  if (details.elementBasis == "sound") {
+    return "字音";
+  }
+  if (details.elementBasis == "override") {
+    return "审定";
+  }
+  return {};
+}
 
 std::vector<std::string> compoundSurnameReadings(const CharDetails& first, std::string_view compound) {
   if (first.compoundSurnames.empty()) {

@@ -20,6 +20,10 @@ struct CharDetails {
   bool operator==(const CharDetails&) const = default;
 };
 
+// Why the character has its element, in the words the report uses: "字义", "部首水" (the radical
+// named), "字音", "审定"; empty when the basis is unknown.
+std::string elementBasisWord(const CharDetails& details);
+
 // The readings of the compound surname `compound` (such as "万俟") as the details of its first
 // character give them ({"mò", "qí"}); empty when it is no compound surname they know.
 std::vector<std::string> compoundSurnameReadings(const CharDetails& first, std::string_view compound);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "chars/CharDetails.h"
 #include "common/TextSplit.h"
 #include "scoring/Element.h"
 
@@ -12,22 +13,6 @@ namespace {
 using chars::CharRecord;
 
 constexpr std::array<const char*, 5> kGridTitles{"天格", "人格", "地格", "外格", "总格"};
-
-std::string basisWord(const std::string& basis) {
-  if (basis == "meaning") {
-    return "字义";
-  }
-  if (basis == "radical") {
-    return "部首";
-  }
-  if (basis == "sound") {
-    return "读音";
-  }
-  if (basis == "override") {
-    return "订正";
-  }
-  return basis;
-}
 
 // The placed characters of an evaluation with their details, surname first.
 struct Placed {
@@ -78,7 +63,7 @@ Comparison compareNames(const std::vector<ComparedName>& names, evaluate::Numero
     cells.push_back(joinParts(characters, " ", [](const Placed& p) { return p.record->pinyin; }));
     cells.push_back(joinParts(characters, " ", [](const Placed& p) { return p.record->strokes; }));
     cells.push_back(joinParts(characters, " ", [](const Placed& p) {
-      const std::string basis = basisWord(p.details->elementBasis);
+      const std::string basis = chars::elementBasisWord(*p.details);
       return p.record->element + (basis.empty() ? "" : "（" + basis + "）");
     }));
     const auto luck = common::splitText(e.result.luck, " ");

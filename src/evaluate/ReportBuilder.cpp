@@ -1,6 +1,5 @@
 #include "evaluate/ReportBuilder.h"
 
-#include "chars/Radicals.h"
 #include "common/TextNumbers.h"
 #include "evaluate/ChartSection.h"
 #include "evaluate/SoundSection.h"
@@ -27,19 +26,8 @@ constexpr int kChartSlot = 71;
 
 // Why the element, in small type beside it: "（部首水）", "（字义）", "（字音）", "（审定）".
 std::string basisText(const chars::CharDetails& details) {
-  if (details.elementBasis == "radical") {
-    return "（部首" + chars::radicalName(details.radical) + "）";
-  }
-  if (details.elementBasis == "meaning") {
-    return "（字义）";
-  }
-  if (details.elementBasis == "sound") {
-    return "（字音）";
-  }
-  if (details.elementBasis == "override") {
-    return "（审定）";
-  }
-  return {};
+  const std::string word = chars::elementBasisWord(details);
+  return word.empty() ? word : "（" + word + "）";
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "chars/CharDetails.h"
 #include "scoring/Element.h"
 
 namespace quillan::folk {
@@ -36,10 +37,12 @@ std::string relationToDay(const bazi::BirthChart& chart, bazi::Element element) 
   return "克制日主（官杀）";
 }
 
-MatchLine judge(const bazi::BirthChart& chart, std::string label, std::string basis, bazi::Element element,
-                bool counted) {
+// `basis` says how the element was found ("按字义", "数理"); a line not counted says why not.
+MatchLine judge(const bazi::BirthChart& chart, std::string label, const std::string& basis, bazi::Element element,
+                bool counted, const char* uncounted) {
   const std::string name(bazi::elementName(element));
-  MatchLine line{std::move(label), name, Effect::Neutral, counted, basis + name + "，" + relationToDay(chart, element)};
+  MatchLine line{std::move(label), name, Effect::Neutral, counted,
+                 basis + "属" + name + "，" + relationToDay(chart, element)};
   if (element == chart.yongshen) {
     line.effect = Effect::Helps;
     line.reason += "，补用神" + name;
@@ -55,6 +58,9 @@ MatchLine judge(const bazi::BirthChart& chart, std::string label, std::string ba
   if (std::find(chart.missing.begin(), chart.missing.end(), element) != chart.missing.end()) {
     line.reason += "；也补了八字所缺的" + name;
   }
+  if (!counted) {
+    line.reason += std::string("（") + uncounted + "，不计入）";
+  }
   return line;
 }
 
@@ -66,11 +72,11 @@ void addCharacter(NameMatch& match, const bazi::BirthChart& chart, const chars::
   const std::string label = "「" + record.simplified + "」";
   bazi::Element element{};
   if (!bazi::elementOfName(record.element, element)) {
-    match.lines.push_back({label, {}, Effect::Neutral, counted, "字意五行不明，不计"});
+    match.lines.push_back({label, {}, Effect::Neutral, counted, "五行不明，不计入"});
     return;
   }
-  const std::string basis = details.elementBasis.empty() ? "" : "（按" + details.elementBasis + "）";
-  match.lines.push_back(judge(chart, label, "五行" + basis + (counted ? "" : "，姓氏不计入") + "：", element, counted));
+  const std::string basis = chars::elementBasisWord(details);
+  match.lines.push_back(judge(chart, label, basis.empty() ? "" : "按" + basis, element, counted, "姓氏不可选"));
 }
 
 std::string joinedLabels(const NameMatch& match, Effect effect) {
@@ -95,8 +101,8 @@ NameMatch matchName(const evaluate::ReportInputs& name, const bazi::BirthChart& 
   for (std::size_t i = 0; i < 3; ++i) {
     const int number = name.grids[i];
     const auto element = static_cast<bazi::Element>(scoring::elementOfNumber(number));
-    match.lines.push_back(judge(chart, std::string(kTalents[i]) + " " + std::to_string(number),
-                                std::string("三才") + (i == 0 ? "（由姓氏定，不计入）" : "") + "：", element, i != 0));
+    match.lines.push_back(
+        judge(chart, std::string(kTalents[i]) + " " + std::to_string(number), "数理", element, i != 0, "由姓氏定"));
   }
   for (const auto& line : match.lines) {
     if (line.counted) {

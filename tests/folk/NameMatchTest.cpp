@@ -27,7 +27,7 @@ evaluate::ReportInputs name(const char* first, const char* second, int person, i
   inputs.surname1 = {"李", "李", "lǐ", "7", "木"};
   inputs.given1 = {"明", "明", "míng", "8", first};
   inputs.given2 = {"江", "江", "jiāng", "7", second};
-  inputs.details[2].elementBasis = "字义";
+  inputs.details[2].elementBasis = "meaning";
   inputs.grids = {8, person, earth, 8, 22};
   return inputs;
 }
