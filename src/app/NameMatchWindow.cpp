@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -62,12 +61,8 @@ PastimeWindow* makeNameMatchWindow(BirthStart start, LookupSource lookup, Backgr
   given->setMaxLength(2);
   new ChineseInputFilter(surname, QObject::tr("姓氏只能是中文汉字"), hooks);
   new ChineseInputFilter(given, QObject::tr("名字只能是中文汉字"), hooks);
-  for (auto [caption, box] : {std::pair{QObject::tr("姓"), surname}, std::pair{QObject::tr("名"), given}}) {
-    auto* label = new QLabel(caption, window);
-    label->setBuddy(box);
-    nameRow->addWidget(label);
-    nameRow->addWidget(box);
-  }
+  addCaption(nameRow, QObject::tr("姓"), surname);
+  addCaption(nameRow, QObject::tr("名"), given);
   nameRow->addStretch(1);
   auto* row = addInputRow(window);
   auto* date = addDateBox(window, row, QObject::tr("公历生日"), QStringLiteral("日期框_生日"), start.date);

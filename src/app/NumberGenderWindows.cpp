@@ -1,6 +1,5 @@
 #include <QDateEdit>
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <variant>
@@ -20,13 +19,9 @@ PastimeWindow* makeNumberLuckWindow(const DialogHooks* hooks, QWidget* parent) {
                   "一步步算给您看，仅供娱乐，选号码请以方便好记为先。"),
       parent, hooks);
   auto* row = addInputRow(window);
-  auto* label = new QLabel(QObject::tr("号码（手机、车牌、门牌、QQ等，只填数字）"), window);
-  auto* number = new QLineEdit(window);
+  auto* number = addLabelled(row, QObject::tr("号码（手机、车牌、门牌、QQ等，只填数字）"), new QLineEdit(window), 1);
   number->setObjectName(QStringLiteral("编辑框_号码"));
   number->setMaxLength(static_cast<int>(folk::kMaxNumberDigits) + 8);
-  label->setBuddy(number);
-  row->addWidget(label);
-  row->addWidget(number, 1);
   auto* show = addRunButton(window, row, QObject::tr("测算"));
   QObject::connect(show, &QPushButton::clicked, window, [=] {
     const auto read = folk::readNumber(number->text().toStdString());

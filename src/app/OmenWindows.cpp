@@ -73,14 +73,10 @@ PastimeWindow* makeFingerprintWindow(const DialogHooks* hooks, QWidget* parent) 
                   "指纹只是皮肤的纹路，说不出一个人的将来。"),
       parent, hooks);
   auto* row = addInputRow(window);
-  auto* label = new QLabel(QObject::tr("十个手指上斗的个数"), window);
-  auto* whorls = new QSpinBox(window);
+  auto* whorls = addLabelled(row, QObject::tr("十个手指上斗的个数"), new QSpinBox(window));
   whorls->setObjectName(QStringLiteral("数字框_斗数"));
   whorls->setRange(0, 10);
   whorls->setValue(5);
-  label->setBuddy(whorls);
-  row->addWidget(label);
-  row->addWidget(whorls);
   auto* show = addRunButton(window, row, QObject::tr("查看"));
   QObject::connect(show, &QPushButton::clicked, window, [=] {
     const int count = whorls->value();

@@ -19,9 +19,15 @@ QHBoxLayout* addInputRow(PastimeWindow* window) {
   return row;
 }
 
+void addCaption(QHBoxLayout* row, const QString& caption, QWidget* box, int stretch) {
+  auto* label = new QLabel(caption, box->parentWidget());
+  label->setBuddy(box);
+  row->addWidget(label);
+  row->addWidget(box, stretch);
+}
+
 QDateEdit* addDateBox(PastimeWindow* window, QHBoxLayout* row, const QString& label, const QString& objectName,
                       QDate start) {
-  auto* caption = new QLabel(label, window);
   auto* date = new QDateEdit(window);
   date->setObjectName(objectName);
   date->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
@@ -30,9 +36,7 @@ QDateEdit* addDateBox(PastimeWindow* window, QHBoxLayout* row, const QString& la
   const auto last = calendar::kLastDate;
   date->setDateRange(QDate(first.year, first.month, first.day), QDate(last.year, last.month, last.day));
   date->setDate(start);
-  caption->setBuddy(date);
-  row->addWidget(caption);
-  row->addWidget(date);
+  addCaption(row, label, date);
   return date;
 }
 

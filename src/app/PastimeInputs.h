@@ -10,6 +10,7 @@ class QComboBox;
 class QDateEdit;
 class QHBoxLayout;
 class QPushButton;
+class QWidget;
 
 namespace quillan::app {
 
@@ -19,6 +20,14 @@ class PastimeWindow;
 
 // A new row under the window's inputs.
 QHBoxLayout* addInputRow(PastimeWindow* window);
+
+// The box under its caption (the caption's buddy, so its shortcut reaches it), both added to the row.
+void addCaption(QHBoxLayout* row, const QString& caption, QWidget* box, int stretch = 0);
+template <typename Box>
+Box* addLabelled(QHBoxLayout* row, const QString& caption, Box* box, int stretch = 0) {
+  addCaption(row, caption, box, stretch);
+  return box;
+}
 
 // A labelled Gregorian date box for 1901–2100, the range of the calendar.
 QDateEdit* addDateBox(PastimeWindow* window, QHBoxLayout* row, const QString& label, const QString& objectName,

@@ -1,5 +1,4 @@
 #include <QHBoxLayout>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPointer>
@@ -57,14 +56,10 @@ PastimeWindow* makeSurnameOriginWindow(LookupSource lookup, BackgroundRunner* ba
                   "通行的说法自己写的简述，供了解姓氏文化参考。"),
       parent, hooks);
   auto* row = addInputRow(window);
-  auto* label = new QLabel(QObject::tr("姓氏或拼音"), window);
-  auto* search = new QLineEdit(window);
+  auto* search = addLabelled(row, QObject::tr("姓氏或拼音"), new QLineEdit(window), 1);
   search->setObjectName(QStringLiteral("编辑框_姓氏"));
   search->setPlaceholderText(QObject::tr("如 王、司马、zhang"));
   search->setClearButtonEnabled(true);
-  label->setBuddy(search);
-  row->addWidget(label);
-  row->addWidget(search, 1);
   auto* list = new QListWidget(window);
   list->setObjectName(QStringLiteral("列表_姓氏"));
   list->setMaximumHeight(150);
