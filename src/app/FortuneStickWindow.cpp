@@ -20,12 +20,13 @@ constexpr int kShakeIntervalMs = 60;
 
 }  // namespace
 
-PastimeWindow* makeFortuneStickWindow(std::vector<pastime::FortuneStick> sticks, QWidget* parent) {
+PastimeWindow* makeFortuneStickWindow(std::vector<pastime::FortuneStick> sticks, const DialogHooks* hooks,
+                                      QWidget* parent) {
   auto* window = new PastimeWindow(
       QStringLiteral("窗口_求签"), QObject::tr("求签"),
       QObject::tr("求签是民间习俗，这里只是模仿摇签筒的乐趣。签是随机落下的，签诗和解签都是本程序自己写的，"
                   "不来自任何寺庙，也不预示任何事情，看个心情就好。"),
-      parent);
+      parent, hooks);
   auto* shake = new QPushButton(QObject::tr("摇签"), window);
   shake->setObjectName(QStringLiteral("按钮_摇签"));
   shake->setDefault(true);

@@ -15,24 +15,6 @@ namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-// One window per function: a second click brings the open one to the front.
-bool raiseOpen(QWidget* parent, const QString& objectName) {
-  auto* open = parent->findChild<QDialog*>(objectName, Qt::FindDirectChildrenOnly);
-  if (open == nullptr) {
-    return false;
-  }
-  open->show();
-  open->raise();
-  open->activateWindow();
-  return true;
-}
-
-void showWindow(QDialog* window) {
-  window->show();
-  window->raise();
-  window->activateWindow();
-}
-
 // Reads a data file of the function; on failure the user hears why and nothing opens.
 template <typename Rows>
 std::optional<Rows> readData(const FeatureContext& context, std::variant<Rows, std::string> read) {
@@ -45,13 +27,10 @@ std::optional<Rows> readData(const FeatureContext& context, std::variant<Rows, s
   return std::get<Rows>(std::move(read));
 }
 
-void openGrowth(const FeatureContext& context) {
-  if (raiseOpen(context.window, QStringLiteral("窗口_生长曲线"))) {
-    return;
-  }
+QDialog* makeGrowth(const FeatureContext& context) {
   auto standards = readData(context, growth::GrowthStandards::load(service::bundledDataDirectory() / "growth"));
   if (!standards) {
-    return;
+    return nullptr;
   }
   const auto file = growth::growthRecordsFile();
   growth::LoadedRecords records = growth::loadGrowthRecords(file);
@@ -60,50 +39,39 @@ void openGrowth(const FeatureContext& context) {
                           DialogHooks::Tone::Warning);
   }
   const auto now = context.now;
-  showWindow(new GrowthWindow(
-      std::move(*standards), file, std::move(records), context.hooks, [now] { return now().date(); }, context.window));
+  return new GrowthWindow(
+      std::move(*standards), file, std::move(records), context.hooks, [now] { return now().date(); }, context.window);
 }
 
-void openStarSign(const FeatureContext& context) {
-  if (raiseOpen(context.window, QStringLiteral("窗口_星座"))) {
-    return;
-  }
-  if (auto signs =
-          readData(context, pastime::readStarSigns(service::bundledDataDirectory() / "signs" / "star-signs.tsv"))) {
-    showWindow(makeStarSignWindow(std::move(*signs), context.now().date(), context.window));
-  }
+QDialog* makeStarSign(const FeatureContext& context) {
+  auto signs = readData(context, pastime::readStarSigns(service::bundledDataDirectory() / "signs" / "star-signs.tsv"));
+  return signs ? makeStarSignWindow(std::move(*signs), context.now().date(), context.hooks, context.window) : nullptr;
 }
 
-void openFortuneSticks(const FeatureContext& context) {
-  if (raiseOpen(context.window, QStringLiteral("窗口_求签"))) {
-    return;
-  }
-  if (auto sticks =
-          readData(context, pastime::readFortuneSticks(service::bundledDataDirectory() / "sticks" / "sticks.tsv"))) {
-    showWindow(makeFortuneStickWindow(std::move(*sticks), context.window));
-  }
+QDialog* makeFortuneSticks(const FeatureContext& context) {
+  auto sticks =
+      readData(context, pastime::readFortuneSticks(service::bundledDataDirectory() / "sticks" / "sticks.tsv"));
+  return sticks ? makeFortuneStickWindow(std::move(*sticks), context.hooks, context.window) : nullptr;
 }
 
-void openZodiacPairs(const FeatureContext& context) {
-  if (raiseOpen(context.window, QStringLiteral("窗口_生肖配对"))) {
-    return;
-  }
-  if (auto pairs =
-          readData(context, pastime::readZodiacPairs(service::bundledDataDirectory() / "signs" / "zodiac-pairs.tsv"))) {
-    showWindow(makeZodiacPairWindow(std::move(*pairs), context.now().date().year(), context.window));
-  }
+QDialog* makeZodiacPairs(const FeatureContext& context) {
+  auto pairs =
+      readData(context, pastime::readZodiacPairs(service::bundledDataDirectory() / "signs" / "zodiac-pairs.tsv"));
+  return pairs ? makeZodiacPairWindow(std::move(*pairs), context.now().date().year(), context.hooks, context.window)
+               : nullptr;
 }
 
 }  // namespace
 
 FeaturePage* makeMorePage(const FeatureContext& context, QWidget* parent) {
+  const FeatureContext c = context;
   return new FeaturePage(
       FeaturePage::tr("更多功能"),
       FeaturePage::tr("记录宝宝的生长曲线（WHO 儿童生长标准），还有星座、求签和生肖配对几样民俗小玩意，仅供娱乐。"),
-      {{FeaturePage::tr("生长曲线"), [context] { openGrowth(context); }},
-       {FeaturePage::tr("星座"), [context] { openStarSign(context); }},
-       {FeaturePage::tr("求签"), [context] { openFortuneSticks(context); }},
-       {FeaturePage::tr("生肖配对"), [context] { openZodiacPairs(context); }}},
+      {windowFeature(c, FeaturePage::tr("生长曲线"), [c] { return makeGrowth(c); }),
+       windowFeature(c, FeaturePage::tr("星座"), [c] { return makeStarSign(c); }),
+       windowFeature(c, FeaturePage::tr("求签"), [c] { return makeFortuneSticks(c); }),
+       windowFeature(c, FeaturePage::tr("生肖配对"), [c] { return makeZodiacPairs(c); })},
       parent);
 }
 

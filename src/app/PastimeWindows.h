@@ -3,6 +3,8 @@
 #include <QDate>
 #include <vector>
 
+#include "app/DialogHooks.h"
+
 #include "pastime/FortuneStick.h"
 #include "pastime/StarSign.h"
 #include "pastime/ZodiacPair.h"
@@ -15,8 +17,11 @@ class PastimeWindow;
 
 // The three folk functions of 更多功能, each a window over its data; `today` only sets where the
 // date boxes start.
-PastimeWindow* makeStarSignWindow(std::vector<pastime::StarSign> signs, QDate today, QWidget* parent);
-PastimeWindow* makeFortuneStickWindow(std::vector<pastime::FortuneStick> sticks, QWidget* parent);
-PastimeWindow* makeZodiacPairWindow(std::vector<pastime::ZodiacPair> pairs, int thisYear, QWidget* parent);
+PastimeWindow* makeStarSignWindow(std::vector<pastime::StarSign> signs, QDate today, const DialogHooks* hooks,
+                                  QWidget* parent);
+PastimeWindow* makeFortuneStickWindow(std::vector<pastime::FortuneStick> sticks, const DialogHooks* hooks,
+                                      QWidget* parent);
+PastimeWindow* makeZodiacPairWindow(std::vector<pastime::ZodiacPair> pairs, int thisYear, const DialogHooks* hooks,
+                                    QWidget* parent);
 
 }  // namespace quillan::app

@@ -15,12 +15,13 @@ QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 }  // namespace
 
-PastimeWindow* makeStarSignWindow(std::vector<pastime::StarSign> signs, QDate today, QWidget* parent) {
+PastimeWindow* makeStarSignWindow(std::vector<pastime::StarSign> signs, QDate today, const DialogHooks* hooks,
+                                  QWidget* parent) {
   auto* window = new PastimeWindow(
       QStringLiteral("窗口_星座"), QObject::tr("星座"),
       QObject::tr("星座是流行文化里的趣谈，这里只按公历生日查出星座和它常被描述的性格，仅供娱乐，不作任何预测。"
                   "日期范围取通行的固定划分，交界前后一两天的生日在不同年份可能略有出入。"),
-      parent);
+      parent, hooks);
   auto* row = new QHBoxLayout;
   row->addWidget(new QLabel(QObject::tr("公历生日"), window));
   auto* birthday = new QDateEdit(today, window);

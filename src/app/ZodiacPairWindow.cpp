@@ -35,12 +35,13 @@ QSpinBox* yearBox(const QString& name, int thisYear, QWidget* parent) {
 
 }  // namespace
 
-PastimeWindow* makeZodiacPairWindow(std::vector<pastime::ZodiacPair> pairs, int thisYear, QWidget* parent) {
+PastimeWindow* makeZodiacPairWindow(std::vector<pastime::ZodiacPair> pairs, int thisYear, const DialogHooks* hooks,
+                                    QWidget* parent) {
   auto* window =
       new PastimeWindow(QStringLiteral("窗口_生肖配对"), QObject::tr("生肖配对"),
                         QObject::tr("生肖配对是民间习俗，六合、三合、相冲、相害、相刑都是地支的传统说法，仅供娱乐。"
                                     "两个人相处得好不好，靠的是彼此的理解和用心，而不是生肖。"),
-                        parent);
+                        parent, hooks);
   auto* grid = new QGridLayout;
   const QString captions[] = {QObject::tr("甲"), QObject::tr("乙")};
   QComboBox* animals[2];
